@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <fstream>
 #include <string>
 
 #include "core/computation_state.h"
@@ -58,6 +59,8 @@ struct RunContext {
   std::string cptPath;            // CPT file (.cpt)
   int32_t status = kStatusCompleted;
   UnitLabels labels;
+  std::ofstream report;  // report file (.cx6o), truncated when opened
+  std::ofstream plot;    // plot-data file (.cx6p), truncated when opened
 };
 
 // One soil profile point as read from the two lines of its record (line A, line B).
