@@ -1,0 +1,130 @@
+#include "methods/usace.h"
+
+#include <array>
+#include <cmath>
+#include <cstddef>
+#include <numbers>
+
+namespace corvex {
+namespace {
+
+double radians(double degrees) { return degrees * std::numbers::pi / 180.0; }
+
+constexpr double kNoLimitValue = 9999999.0;
+
+// Nq against φ (degrees).
+constexpr std::array<double, 13> kNqPhiAxis{0, 5, 10, 15, 20, 30, 32, 36, 38, 39, 40, 45, 50};
+constexpr std::array<double, 13> kNq{1.0,  1.6,  2.7,  4.4,  7.4,   23.0, 30.0,
+                                     56.0, 68.0, 79.0, 88.0, 200.0, 415.1};
+
+}  // namespace
+
+double usaceInterfaceAngle(int pileType, double phi) {
+  switch (pileType) {
+    case 1: return 0.75 * phi;
+    case 2: return 0.9 * phi;
+    case 3: return 0.95 * phi;
+    case 4:
+    case 5:
+    case 7: return 0.75 * phi;
+    case 6: return 0.875 * phi;  // mean of 0.75·φ and φ
+    default: return phi - 5.0;
+  }
+}
+
+double usaceLateralCoefficient(double k, bool apiSelected, bool tension) {
+  if (apiSelected || k == 0.0) return tension ? 0.6 : 1.25;
+  return k;
+}
+
+double usaceClayAlpha(double su, bool english) {
+  if (english) {
+    if (su <= 0.5) return 1.0;
+    if (su <= 1.5) return 1.0 - 0.5 * (su - 0.5);
+    return 0.5;
+  }
+  if (su <= 24.0) return 1.0;
+  if (su <= 72.0) return 1.0 - 0.5 * (su - 24.0) / 48.0;
+  return 0.5;
+}
+
+double usaceBearingFactor(double phi) {
+  if (phi <= kNqPhiAxis.front()) return kNq.front();
+  for (std::size_t k = 1; k < kNqPhiAxis.size(); ++k) {
+    if (phi <= kNqPhiAxis[k]) {
+      return kNq[k] - (kNqPhiAxis[k] - phi) * (kNq[k] - kNq[k - 1]) /
+                          (kNqPhiAxis[k] - kNqPhiAxis[k - 1]);
+    }
+  }
+  return kNq.back();
+}
+
+UsaceSideFriction usaceSideFriction(const UsaceIncrement& inc, const UsaceOptions& options) {
+  UsaceSideFriction f;
+  const bool sandTerm = usaceHasSandTerm(inc.soilType);
+  const bool clayTerm = inc.soilType > 1.0;  // clay and silt
+  if (sandTerm) {
+    const double k = usaceLateralCoefficient(inc.lateralCoefficient, options.apiSelected,
+                                             options.tension);
+    const double tanDelta = std::tan(radians(usaceInterfaceAngle(options.pileType,
+                                                                 inc.frictionAngle)));
+    f.outsideTop = k * inc.limitedStressTop * tanDelta;
+    f.outsideBottom = k * inc.limitedStressBottom * tanDelta;
+    f.insideTop = f.outsideTop;
+    f.insideBottom = f.outsideBottom;
+  }
+  if (clayTerm) {
+    const double alpha = usaceClayAlpha(inc.undrainedShear, options.english);
+    f.outsideTop += alpha * inc.undrainedShear;
+    f.outsideBottom += alpha * inc.undrainedShear;
+    f.insideTop = alpha * inc.remoldedShear;
+    f.insideBottom = f.outsideTop;
+  }
+  return f;
+}
+
+double usaceStressCriticalDepth(std::span<const double> soilTypes,
+                                std::span<const double> bottomDepths,
+                                std::span<const double> bottomStresses, bool english) {
+  const double threshold = english ? 3.5 : 168.0;
+  for (std::size_t k = 0; k < soilTypes.size(); ++k) {
+    if (usaceHasSandTerm(soilTypes[k]) && bottomStresses[k] > threshold) {
+      return bottomDepths[k] * 0.5;
+    }
+  }
+  return 0.0;
+}
+
+UsaceCriticalDepths usaceCriticalDepths(int criticalDepthMode, double diameterLength,
+                                        double criticalDepth) {
+  if (criticalDepthMode > 0) return {criticalDepth, criticalDepth, criticalDepth};
+  return {10.0 * diameterLength + 1.0, 15.0 * diameterLength + 1.0, 20.0 * diameterLength + 1.0};
+}
+
+UsaceEndBearing::Nodes UsaceEndBearing::sandNodes(const UsaceCriticalDepths& depths,
+                                                  double phi, double penetration,
+                                                  double stressTop, double stressBottom,
+                                                  double limitedStressBottom,
+                                                  double maxEndBearing) {
+  if (phi < 33.0 && penetration >= depths.loose && held_ < 1.0e-5) {
+    held_ = limitedStressBottom;
+  }
+  if (phi >= 33.0 && penetration >= depths.medium) {
+    if (savedMedium_ < 1.0e-5 && phi < 36.0) savedMedium_ = limitedStressBottom;
+    held_ = savedMedium_;
+  }
+  if (phi >= 36.0 && penetration >= depths.dense) {
+    if (savedDense_ < 1.0e-5) savedDense_ = limitedStressBottom;
+    held_ = savedDense_;
+  }
+  const double nq = usaceBearingFactor(phi);
+  Nodes q{stressTop * nq, stressBottom * nq};
+  if (held_ > 1.0e-5 && held_ < stressBottom) q = {held_ * nq, held_ * nq};
+  if (maxEndBearing != kNoLimitValue && maxEndBearing > 0.001) {
+    if (q.top > maxEndBearing) q.top = maxEndBearing;
+    if (q.bottom > maxEndBearing) q.bottom = maxEndBearing;
+  }
+  return q;
+}
+
+}  // namespace corvex

@@ -1,0 +1,50 @@
+#include "methods/user_specified.h"
+
+#include <cstddef>
+
+namespace corvex {
+namespace {
+
+constexpr double kQuarterPi = 0.7853975;
+constexpr double kPi = 3.14159;
+constexpr double kTolerance = 1.0e-6;
+
+// The increment containing penetration p: the first whose accumulated bottom is not above
+// p (the last increment for a penetration below the table).
+std::size_t incrementContaining(std::span<const UserIncrement> increments, double p) {
+  double bottom = 0.0;
+  for (std::size_t k = 0; k < increments.size(); ++k) {
+    bottom += increments[k].length;
+    if (bottom >= p - kTolerance) return k;
+  }
+  return increments.size() - 1;
+}
+
+}  // namespace
+
+void computeUserSpecifiedRows(const UserPile& pile, std::span<const UserIncrement> increments,
+                              std::span<double> skinFriction, std::span<double> endBearing) {
+  if (increments.empty() || skinFriction.empty()) return;
+  const double d = pile.diameter / (pile.english ? 12.0 : 1000.0);
+  const double tipArea = pile.noncircularTipArea > 1.0e-4 ? pile.noncircularTipArea
+                                                          : kQuarterPi * d * d;
+  const double perimeter = kPi * d;
+  const double dz = pile.depthIncrement;
+
+  skinFriction[0] = 0.0;
+  endBearing[0] = tipArea * increments[0].unitEndBearing;
+  for (std::size_t i = 1; i < skinFriction.size(); ++i) {
+    const double p = static_cast<double>(i) * dz;
+    const std::size_t j = p - increments[0].length > kTolerance
+                              ? incrementContaining(increments, p)
+                              : 0;
+    // The LRFD factor on friction of the row's increment applies to every row, the
+    // first increment's included.
+    const std::size_t rowIncrement = i < increments.size() ? i : increments.size() - 1;
+    endBearing[i] = tipArea * increments[j].unitEndBearing;
+    skinFriction[i] = skinFriction[i - 1] + perimeter * increments[j].unitSkinFriction * dz *
+                                                increments[rowIncrement].sideFactor;
+  }
+}
+
+}  // namespace corvex
