@@ -8,25 +8,11 @@
 #include <fstream>
 #include <string>
 
+#include "core/capacities.h"
 #include "core/computation_state.h"
 #include "settlement/settlement_state.h"
 
 namespace corvex {
-
-// Capacities of the engine's tables.
-inline constexpr int kMaxProfilePoints = 80;
-inline constexpr int kMaxIncrements = 500;
-inline constexpr int kMaxNodes = 1000;
-inline constexpr int kMaxDepthRows = 500;
-inline constexpr int kMaxExtraDepths = 100;
-inline constexpr int kMaxAreaRows = 100;
-inline constexpr int kMaxCptPoints = 1000;
-inline constexpr int kMaxTzCurves = 90;
-
-// A maximum unit friction or bearing given as 0 means "no limit" and is stored as this value.
-inline constexpr double kNoLimit = 9999999.0;
-// Depth comparisons use this tolerance.
-inline constexpr double kDepthTolerance = 1.0e-6;
 
 // Run status returned by ICORVEX.
 enum RunStatus : int32_t {

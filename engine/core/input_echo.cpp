@@ -1,0 +1,7 @@
+#include "core/input_echo.h"
+
+namespace corvex {
+
+void writeProjectEcho(RunState&) {}
+
+}  // namespace corvex

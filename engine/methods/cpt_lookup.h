@@ -1,0 +1,16 @@
+// Cone tip resistance at a depth from the project's CPT table.
+#pragma once
+
+#include "core/run_state.h"
+
+namespace corvex {
+
+// qc at depth z in the file's stress unit (psf or kPa; callers convert): the first point's
+// value at or above it, linear between the points that bracket z, the last point's value
+// below the table. 0 when the table is empty.
+double CptLookup(const InputModel& input, double z);
+
+// True when the project carries CPT points.
+inline bool hasCptData(const InputModel& input) { return input.cptPointCount > 0; }
+
+}  // namespace corvex
