@@ -15,6 +15,7 @@
 #include <cstdint>
 
 #include "core/capacities.h"
+#include "methods/usace.h"
 
 namespace corvex {
 
@@ -142,6 +143,9 @@ struct ComputationState {
   // column and its tip resistance before the LRFD factor on bearing.
   RowArray loadTransferSkin{};
   RowArray loadTransferTip{};
+
+  // The USACE method's end-bearing state, kept over the analysis.
+  UsaceRunState usace;
 };
 
 }  // namespace corvex

@@ -1,9 +1,14 @@
 #include "methods/fhwa.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <numbers>
+#include <span>
 
+#include "core/run_state.h"
+#include "core/segment_table.h"
+#include "methods/end_bearing_steps.h"
 #include "methods/fhwa_charts.h"
 
 namespace corvex {
@@ -19,6 +24,60 @@ double radians(double degrees) { return degrees * std::numbers::pi / 180.0; }
 double diameterUnitsPerLength(bool english) { return english ? 12.0 : 1000.0; }
 
 double circleArea(double diameter) { return kPiVolume / 4.0 * diameter * diameter; }
+
+FhwaPile pileOf(const InputModel& in) {
+  FhwaPile pile;
+  pile.english = in.unitSystem == 1;
+  pile.pileType = in.pileType;
+  pile.diameter = in.outerDiameter;
+  pile.innerDiameter = in.innerDiameter;
+  pile.endInnerDiameter = in.enhancedEndInnerDiameter;
+  pile.endSectionLength = in.enhancedEndLength;
+  pile.taperAngle = in.taperAngle;
+  pile.noncircularTipArea = in.tipArea;
+  pile.embeddedLength = in.totalLength;  // the driver holds the embedded length here
+  return pile;
+}
+
+// Row friction and accumulation: the tension factor, the row's fmax replacing a larger
+// unit friction, and on a tapered pile the perimeter of the row's own diameter.
+void fhwaRows(RunState& state, MethodResults& m) {
+  const InputModel& in = state.input;
+  const ComputationState& c = state.computation;
+  const int rows = c.depthRowCount;
+  const double d = in.outerDiameter / diameterUnitsPerLength(in.unitSystem == 1);
+  const double tanOmega = std::tan(radians(in.taperAngle));
+  const double dz = c.increment;
+
+  rowUnitFriction(state, m);
+  limitingFrictionFromProfile(state, m);
+  for (int i = 1; i <= rows; ++i) {
+    if (in.loadingType == 1) m.unitFriction[i] *= in.tensionFactor;
+    m.unitFriction[i] = std::min(m.unitFriction[i], m.limitingFriction[i]);
+    m.reportedFriction[i] = m.unitFriction[i];
+  }
+  m.incrementForce[1] = 0.0;
+  m.unfactoredSkinFriction[1] = 0.0;
+  m.factoredSkinFriction[1] = 0.0;
+  for (int i = 2; i <= rows; ++i) {
+    const double p = c.rowDepth[i];
+    const double width = in.taperAngle > 0.0 ? d - 2.0 * p * tanOmega : d;
+    const double perimeter = kPerimeterPi * width;
+    double force = (m.unitFriction[i - 1] + m.unitFriction[i]) / 2.0 * perimeter * dz;
+    const double cap =
+        (m.limitingFriction[i - 1] + m.limitingFriction[i]) / 2.0 * perimeter * dz;
+    if (force - cap > 1.0e-6) force = cap;
+    m.incrementForce[i] = force;
+    m.unfactoredSkinFriction[i] = m.unfactoredSkinFriction[i - 1] + force;
+    m.factoredSkinFriction[i] = m.factoredSkinFriction[i - 1] +
+                                force * c.increments[incrementOfRow(c, i)].sideReductionFactor;
+  }
+  const bool reduced = in.reducedCurvesSwitch == 1;
+  for (int i = 1; i <= rows; ++i) {
+    m.loadTransferColumn[i] = reduced ? m.factoredSkinFriction[i] : m.unfactoredSkinFriction[i];
+    m.skinFriction[i] = m.factoredSkinFriction[i];
+  }
+}
 
 }  // namespace
 
@@ -103,6 +162,64 @@ FhwaToeRule fhwaToeRule(const FhwaPile& pile, double phi, double maxEndBearing) 
                           (pile.english ? 1.0 : kKsfToKpa);
   rule.limit = std::min(toeLimit, maxEndBearing);
   return rule;
+}
+
+void computeFhwaUnitResistance(RunState& state) {
+  const InputModel& in = state.input;
+  ComputationState& c = state.computation;
+  MethodResults& m = c.methods[kMethodFhwa];
+  const FhwaPile pile = pileOf(in);
+  const double diameterLength = in.outerDiameter / diameterUnitsPerLength(pile.english);
+  const int count = c.incrementCount;
+
+  std::array<double, kMaxProfilePoints> layerDepths{};
+  const int pointCount = std::clamp(in.profilePointCount, 0, kMaxProfilePoints);
+  for (int j = 1; j <= pointCount; ++j) layerDepths[static_cast<std::size_t>(j - 1)] = in.points[j].depth;
+  const std::span<const double> depths(layerDepths.data(), static_cast<std::size_t>(pointCount));
+  const auto inKsf = [&](double stress) { return pile.english ? stress : stress / kKsfToKpa; };
+
+  TomlinsonWalk walk;
+  for (int k = 1; k <= count; ++k) {
+    const IncrementSoil& seg = c.increments[k];
+    const int top = 2 * k - 1;
+    const int bottom = 2 * k;
+    if (seg.soilType <= 1.0) {
+      walk.enterSand();
+      const int plug = k < kRowSlots ? m.plugFlag[k] : 0;
+      const double volume = fhwaDisplacedVolume(pile, plug, seg.zbot);
+      const FhwaSandFactors f =
+          fhwaSandFactors(in.pileType, seg.frictionAngle, in.taperAngle, volume);
+      for (int n : {top, bottom}) {
+        m.outsideFriction[n] = f.multiplier * c.SigmaV[n];
+        m.insideFriction[n] = m.outsideFriction[n];
+      }
+    } else {
+      TomlinsonWalk::Neighbours neighbours;
+      if (k > 1) {
+        neighbours.previousSoilType = c.increments[k - 1].soilType;
+        neighbours.previousSuKsf = inKsf(c.increments[k - 1].undrainedShear);
+      }
+      if (k < count) neighbours.nextSoilType = c.increments[k + 1].soilType;
+      const double alpha = walk.enterClay(depths, k, count, seg.zbot, diameterLength,
+                                          in.taperAngle, inKsf(seg.undrainedShear), neighbours);
+      m.outsideFriction[top] = alpha * seg.undrainedShear;
+      m.outsideFriction[bottom] = alpha * seg.undrainedShear;
+      m.insideFriction[top] = alpha * seg.remoldedShear;
+      m.insideFriction[bottom] = alpha * seg.undrainedShear;
+    }
+  }
+  m.writesInsideFriction = true;
+  fhwaRows(state, m);
+}
+
+void fhwaSandUnitEndBearing(RunState& state, int k, double& top, double& bottom) {
+  ComputationState& c = state.computation;
+  IncrementSoil& seg = c.increments[k];
+  const FhwaToeRule rule = fhwaToeRule(pileOf(state.input), seg.frictionAngle,
+                                       seg.maxUnitEndBearing);
+  seg.nq = rule.bearingFactor;
+  top = fhwaSandUnitEndBearing(rule, c.SigmaV[2 * k - 1]);
+  bottom = fhwaSandUnitEndBearing(rule, c.SigmaV[2 * k]);
 }
 
 }  // namespace corvex

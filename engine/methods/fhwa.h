@@ -92,4 +92,15 @@ inline double fhwaSandUnitEndBearing(const FhwaToeRule& rule, double sigmaV) {
   return q < rule.limit ? q : rule.limit;
 }
 
+struct RunState;
+
+// The method routine over the run: outside and inside friction at every node (sand by
+// Nordlund, clay by Tomlinson, walking down the increments) and the method's row columns.
+// It reads the plug indicators that the previous end-bearing pass of the method left.
+void computeFhwaUnitResistance(RunState& state);
+
+// Unit end bearing at the two nodes of sand increment k (the end-bearing step's rule): the
+// increment's Nq is replaced by αt·N′q for the step, which restores it afterwards.
+void fhwaSandUnitEndBearing(RunState& state, int k, double& top, double& bottom);
+
 }  // namespace corvex

@@ -167,4 +167,59 @@ void computeLambdaRows(const LambdaPile& pile, std::span<const LambdaIncrement> 
   }
 }
 
+void computeLambdaUnitResistance(RunState& state) {
+  const InputModel& in = state.input;
+  ComputationState& c = state.computation;
+  MethodResults& m = c.methods[kMethodLambda];
+  const int count = c.incrementCount;
+  const int rowCount = c.depthRowCount;
+  if (count < 1 || rowCount < 1) return;
+
+  std::array<LambdaIncrement, kIncrementSlots> increments{};
+  for (int k = 1; k <= count; ++k) {
+    const IncrementSoil& seg = c.increments[k];
+    LambdaIncrement& inc = increments[static_cast<std::size_t>(k - 1)];
+    inc.soilType = seg.soilType;
+    inc.lateralCoefficient = seg.lateralCoefficient;
+    inc.frictionAngle = seg.frictionAngle;
+    inc.undrainedShear = seg.undrainedShear;
+    inc.length = seg.length;
+    inc.stressTop = c.SigmaV[2 * k - 1];
+    inc.stressBottom = c.SigmaV[2 * k];
+    inc.maxSideFriction = seg.maxUnitSideFriction;
+    inc.sideFactor = seg.sideReductionFactor;
+  }
+  LambdaPile pile;
+  pile.english = in.unitSystem == 1;
+  pile.diameter = in.outerDiameter;
+  pile.endInnerDiameter = in.enhancedEndInnerDiameter;
+  pile.noncircularTipArea = in.tipArea;
+  pile.elasticModulus = in.elasticModulus;
+  pile.zeroFrictionLength = in.zeroFrictionLength;
+  pile.depthIncrement = c.increment;
+  pile.tension = in.loadingType == 1;
+  pile.tensionFactor = in.tensionFactor;
+  pile.reducedCurves = in.reducedCurvesSwitch == 1;
+
+  std::array<LambdaRow, kRowSlots> rows{};
+  computeLambdaRows(pile,
+                    std::span<const LambdaIncrement>(increments.data(),
+                                                     static_cast<std::size_t>(count)),
+                    std::span<LambdaRow>(rows.data(), static_cast<std::size_t>(rowCount)));
+  for (int i = 1; i <= rowCount; ++i) {
+    const LambdaRow& row = rows[static_cast<std::size_t>(i - 1)];
+    const int k = std::min(i, count);
+    m.unitFriction[i] = row.unitFriction;
+    m.limitingFriction[i] = c.increments[k].maxUnitSideFriction;
+    m.reportedFriction[i] = row.unitFriction;
+    m.incrementForce[i] =
+        i == 1 ? 0.0 : row.skinFriction - rows[static_cast<std::size_t>(i - 2)].skinFriction;
+    m.unfactoredSkinFriction[i] = row.skinFriction;
+    m.factoredSkinFriction[i] = row.factoredSkinFriction;
+    m.skinFriction[i] = row.factoredSkinFriction;
+    m.loadTransferColumn[i] = row.loadTransfer;
+  }
+  m.writesInsideFriction = false;
+}
+
 }  // namespace corvex

@@ -63,4 +63,11 @@ double lambdaFactor(double compressibility, double meanStrength, double meanStre
 void computeLambdaRows(const LambdaPile& pile, std::span<const LambdaIncrement> increments,
                        std::span<LambdaRow> rows);
 
+struct RunState;
+
+// The method routine over the run: fills the method's row columns (unit friction, Qs,
+// the factored cumulative skin friction that is reported, the load-transfer column). It
+// writes no node friction; the soil plug uses the default inside friction.
+void computeLambdaUnitResistance(RunState& state);
+
 }  // namespace corvex

@@ -5,6 +5,10 @@
 #include <cstddef>
 #include <numbers>
 
+#include "core/run_state.h"
+#include "core/segment_table.h"
+#include "methods/end_bearing_steps.h"
+
 namespace corvex {
 namespace {
 
@@ -125,6 +129,80 @@ UsaceEndBearing::Nodes UsaceEndBearing::sandNodes(const UsaceCriticalDepths& dep
     if (q.bottom > maxEndBearing) q.bottom = maxEndBearing;
   }
   return q;
+}
+
+void computeUsaceUnitResistance(RunState& state) {
+  const InputModel& in = state.input;
+  ComputationState& c = state.computation;
+  MethodResults& m = c.methods[kMethodUsace];
+  const bool english = in.unitSystem == 1;
+  const int count = c.incrementCount;
+
+  if (in.criticalDepthMode == 1) {
+    std::array<double, kIncrementSlots> types{};
+    std::array<double, kIncrementSlots> bottoms{};
+    std::array<double, kIncrementSlots> stresses{};
+    for (int k = 1; k <= count; ++k) {
+      types[static_cast<std::size_t>(k - 1)] = c.increments[k].soilType;
+      bottoms[static_cast<std::size_t>(k - 1)] = c.increments[k].zbot;
+      stresses[static_cast<std::size_t>(k - 1)] = c.SigmaV[2 * k];
+    }
+    const std::size_t n = static_cast<std::size_t>(count > 0 ? count : 0);
+    c.usace.stressCriticalDepth = usaceStressCriticalDepth(
+        std::span<const double>(types.data(), n), std::span<const double>(bottoms.data(), n),
+        std::span<const double>(stresses.data(), n), english);
+    c.usace.stressCriticalDepthSet = true;
+  }
+
+  const UsaceOptions options{english, in.pileType, in.methodSwitch[4] == 1,
+                             in.loadingType == 1};
+  for (int k = 1; k <= count; ++k) {
+    const IncrementSoil& seg = c.increments[k];
+    UsaceIncrement inc;
+    inc.soilType = seg.soilType;
+    inc.lateralCoefficient = seg.lateralCoefficient;
+    inc.frictionAngle = seg.frictionAngle;
+    inc.undrainedShear = seg.undrainedShear;
+    inc.remoldedShear = seg.remoldedShear;
+    inc.limitedStressTop = c.SigmaVc[2 * k - 1];
+    inc.limitedStressBottom = c.SigmaVc[2 * k];
+    const UsaceSideFriction f = usaceSideFriction(inc, options);
+    m.outsideFriction[2 * k - 1] = f.outsideTop;
+    m.outsideFriction[2 * k] = f.outsideBottom;
+    m.insideFriction[2 * k - 1] = f.insideTop;
+    m.insideFriction[2 * k] = f.insideBottom;
+  }
+  m.writesInsideFriction = true;
+  rowUnitFriction(state, m);
+  limitingFrictionFromProfile(state, m);
+  accumulateSkinFriction(state, m, /*applyTensionFactor=*/true);
+}
+
+void usaceSandUnitEndBearing(RunState& state, int k, double& top, double& bottom) {
+  const InputModel& in = state.input;
+  ComputationState& c = state.computation;
+  UsaceRunState& usace = c.usace;
+  if (k <= usace.lastSandIncrement) usace.endBearing.startPass();
+  usace.lastSandIncrement = k;
+
+  double criticalDepth = 0.0;
+  if (in.criticalDepthMode == 2) {
+    criticalDepth = in.userCriticalDepth;
+  } else if (in.criticalDepthMode == 1) {
+    // Before the method routine has run, the profile's critical depth stands.
+    criticalDepth = usace.stressCriticalDepthSet ? usace.stressCriticalDepth
+                                                 : c.criticalDepth[k];
+  }
+  const double diameter = in.outerDiameter / (in.unitSystem == 1 ? 12.0 : 1000.0);
+  const UsaceCriticalDepths depths =
+      usaceCriticalDepths(in.criticalDepthMode, diameter, criticalDepth);
+  const IncrementSoil& seg = c.increments[k];
+  const double penetration = static_cast<double>(k - 1) * c.increment;
+  const UsaceEndBearing::Nodes q = usace.endBearing.sandNodes(
+      depths, seg.frictionAngle, penetration, c.SigmaV[2 * k - 1], c.SigmaV[2 * k],
+      c.SigmaVc[2 * k], seg.maxUnitEndBearing);
+  top = q.top;
+  bottom = q.bottom;
 }
 
 }  // namespace corvex

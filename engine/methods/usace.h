@@ -98,4 +98,23 @@ class UsaceEndBearing {
   double savedDense_ = 0.0;
 };
 
+// What the USACE method keeps over one analysis: the end-bearing rule with its saved
+// stresses, the last sand increment it saw (an increment at or above it starts a new pass
+// of the end-bearing step) and the mode-1 critical depth that the method routine computed.
+struct UsaceRunState {
+  UsaceEndBearing endBearing;
+  int lastSandIncrement = 0;
+  bool stressCriticalDepthSet = false;
+  double stressCriticalDepth = 0.0;
+};
+
+struct RunState;
+
+// The method routine over the run: node friction (outside and inside), the mode-1
+// critical depth for end bearing, and the method's row columns.
+void computeUsaceUnitResistance(RunState& state);
+
+// Unit end bearing at the two nodes of sand increment k (the end-bearing step's rule).
+void usaceSandUnitEndBearing(RunState& state, int k, double& top, double& bottom);
+
 }  // namespace corvex

@@ -22,9 +22,17 @@ struct UserPile {
   double depthIncrement = 0.0;      // Δz, ft or m
 };
 
-// Fills skinFriction[i] and endBearing[i] for rows i = 0 .. rows−1 (row i + 1 at
-// penetration i·Δz); both spans have the row count.
+// Fills skinFriction[i], endBearing[i] and unitFriction[i] (the user value that acts
+// above the row) for rows i = 0 .. rows−1 (row i + 1 at penetration i·Δz); the spans have
+// the row count.
 void computeUserSpecifiedRows(const UserPile& pile, std::span<const UserIncrement> increments,
-                              std::span<double> skinFriction, std::span<double> endBearing);
+                              std::span<double> skinFriction, std::span<double> endBearing,
+                              std::span<double> unitFriction);
+
+struct RunState;
+
+// The method routine over the run: fills the method's skin friction, end bearing (tip
+// area times the user's unit end bearing) and unit friction per depth row.
+void computeUserSpecifiedUnitResistance(RunState& state);
 
 }  // namespace corvex

@@ -21,7 +21,8 @@ TEST(UserSpecified, UniformFrictionOnTwelveInchPile) {
   UserPile pile{true, 12.0, 0.0, 1.0};
   std::array<double, 21> skin{};
   std::array<double, 21> end{};
-  computeUserSpecifiedRows(pile, column, skin, end);
+  std::array<double, 21> unit{};
+  computeUserSpecifiedRows(pile, column, skin, end, unit);
   for (std::size_t i = 0; i < skin.size(); ++i) {
     EXPECT_NEAR(skin[i], std::numbers::pi * 1.0 * 1.0 * static_cast<double>(i), 1e-4) << i + 1;
     EXPECT_NEAR(end[i], 0.7853975 * 20.0, 1e-9);  // A = π/4·1 ft², qu = 20 ksf
@@ -35,7 +36,8 @@ TEST(UserSpecified, EndBearingJumpsAtLayerBoundaryAndFactorsApplyEverywhere) {
   UserPile pile{true, 12.0, 0.0, 1.0};
   std::array<double, 8> skin{};
   std::array<double, 8> end{};
-  computeUserSpecifiedRows(pile, column, skin, end);
+  std::array<double, 8> unit{};
+  computeUserSpecifiedRows(pile, column, skin, end, unit);
   EXPECT_NEAR(end[5], 0.7853975 * 10.0, 1e-9);  // p = 5 ft: still the upper layer
   EXPECT_NEAR(end[6], 0.7853975 * 30.0, 1e-9);  // p = 6 ft: the lower layer, no averaging
   // The LRFD factor on friction applies from the first increment on.
@@ -48,7 +50,8 @@ TEST(UserSpecified, MetricNoncircularTipArea) {
   UserPile pile{false, 400.0, 0.16, 0.5};
   std::array<double, 3> skin{};
   std::array<double, 3> end{};
-  computeUserSpecifiedRows(pile, column, skin, end);
+  std::array<double, 3> unit{};
+  computeUserSpecifiedRows(pile, column, skin, end, unit);
   EXPECT_NEAR(end[0], 160.0, 1e-9);                        // 0.16 m² · 1000 kPa
   EXPECT_NEAR(skin[2], 2.0 * 3.14159 * 0.4 * 50.0 * 0.5, 1e-9);  // two 0.5-m steps
 }
