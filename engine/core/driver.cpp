@@ -9,6 +9,8 @@
 #include "methods/end_bearing_steps.h"
 #include "methods/method_hooks.h"
 #include "methods/soil_profile.h"
+#include "settlement/extra_tz.h"
+#include "settlement/settlement_run.h"
 
 namespace corvex {
 namespace {
@@ -173,8 +175,8 @@ void runComputation(RunState& state) {
   }
 
   buildLoadTransferInput(state);
-  // The load-transfer curves, the load-settlement solution and the extra-depth curves
-  // follow here.
+  runLoadSettlement(state, in.totalLength);
+  if (in.extraDepthCount >= 1) runExtraTzOutput(state);
 }
 
 }  // namespace corvex
