@@ -59,12 +59,14 @@ void buildSegmentTable(RunState& state) {
     seg.userUnitSkinFriction =
         interpolate(a.userUnitSkinFriction, b.userUnitSkinFriction, weight);
     seg.userUnitEndBearing = interpolate(a.userUnitEndBearing, b.userUnitEndBearing, weight);
-    // The user's values are psf in English units; the tension factor scales them there
-    // (and only there), as the project files have always been computed.
-    if (english) {
-      seg.userUnitSkinFriction = seg.userUnitSkinFriction * in.tensionFactor / 1000.0;
-      seg.userUnitEndBearing = seg.userUnitEndBearing * in.tensionFactor / 1000.0;
-    }
+    // The user's values are psf in English units (turned into ksf here). The reduction
+    // factor for tension loading scales them under tension only, and in both unit systems:
+    // a compression run is never reduced by it, and an uplift analysis in SI units is
+    // reduced exactly as the same analysis in English units.
+    const double tensionScale = in.loadingType == 1 ? in.tensionFactor : 1.0;
+    const double toStressUnit = english ? 1.0 / 1000.0 : 1.0;
+    seg.userUnitSkinFriction = seg.userUnitSkinFriction * tensionScale * toStressUnit;
+    seg.userUnitEndBearing = seg.userUnitEndBearing * tensionScale * toStressUnit;
   }
 }
 
