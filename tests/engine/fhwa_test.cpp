@@ -7,7 +7,9 @@
 #include <numbers>
 
 #include "methods/fhwa.h"
+#include "methods/end_bearing_steps.h"
 #include "methods/fhwa_charts.h"
+#include "soil_column_fixture.h"
 
 namespace corvex {
 namespace {
@@ -218,6 +220,43 @@ TEST(FhwaToe, ThurmanBearingWithItsLimit) {
   metric.diameter = 300.0;
   metric.embeddedLength = 12.0;
   EXPECT_NEAR(fhwaToeRule(metric, 35.0, 9999999.0).limit, 53.8 * 2.0 * 47.88, 1e-9);
+}
+
+// The routine over a small column: sand (φ 30, 60 pcf) to 10 ft, clay (su 2 ksf) to 35 ft,
+// sand below, under a closed 12-in pipe 40 ft embedded.
+//   sand node at 5 ft: σ′v = 0.3 ksf, f = 0.2650347·0.3 = 0.0795104 ksf (the row above)
+//   clay under sand, case 1: R = 0 until the layer's bottom, α = 1, f = 2.0 ksf;
+//   at the increment ending at 35 ft R = 25, α = 0.8825, f = 1.765 ksf.
+TEST(FhwaRoutine, SandAndClayUnderSandRows) {
+  test::Pile pile;
+  pile.embedded = 40.0;
+  auto state = test::makeColumn({{0, 10, 1.0, 60.0, 1.0, 30.0},
+                                 {10, 35, 2.0, 50.0, 0.0, 0.0, 0.0, 2.0, 1.0},
+                                 {35, 50, 1.0, 60.0, 1.0, 30.0}},
+                                pile);
+  test::prepare(*state);
+  computeFhwaUnitResistance(*state);
+  const MethodResults& m = state->computation.methods[kMethodFhwa];
+  EXPECT_NEAR(m.outsideFriction[2 * 5], 0.0795104, 1e-7);
+  EXPECT_NEAR(m.reportedFriction[6], 0.0795104, 1e-7);
+  EXPECT_NEAR(m.outsideFriction[2 * 11 - 1], 2.0, 1e-12);
+  EXPECT_NEAR(m.outsideFriction[2 * 20], 2.0, 1e-12);
+  EXPECT_NEAR(m.outsideFriction[2 * 35], 1.765, 1e-12);
+  EXPECT_NEAR(m.insideFriction[2 * 35 - 1], 0.8825 * 1.0, 1e-12);  // α·sur at the top node
+}
+
+// The toe rule through the end-bearing step: sand at 30 ft under the same pile (L/D 40,
+// φ 35 → 0.6633333·64); the increment's own Nq is restored after the step.
+TEST(FhwaRoutine, EndBearingStepUsesTheToeRuleAndRestoresNq) {
+  test::Pile pile;
+  pile.embedded = 40.0;
+  auto state = test::makeColumn({{0, 60, 1.0, 60.0, 1.0, 35.0, 12.0}}, pile);
+  test::prepare(*state);
+  runEndBearingSteps(*state, kMethodFhwa);
+  const ComputationState& c = state->computation;
+  // σ′v at 30 ft = 1.8 ksf: 1.8·42.453333 = 76.416 ksf, below the 107.6 ksf limit.
+  EXPECT_NEAR(c.endBearing.unitEndBearing[2 * 30], 76.416, 1e-6);
+  EXPECT_EQ(c.increments[30].nq, 12.0);
 }
 
 }  // namespace

@@ -6,7 +6,9 @@
 #include <cmath>
 #include <numbers>
 
+#include "methods/end_bearing_steps.h"
 #include "methods/usace.h"
+#include "soil_column_fixture.h"
 
 namespace corvex {
 namespace {
@@ -160,6 +162,50 @@ TEST(UsaceEndBearingRules, ModeTwoAndTheSavedMediumStress) {
   rule.startPass();
   q = rule.sandNodes(depths, 34.0, 6.0, stressAt(6), stressAt(7), 0.35, 9999999.0);
   EXPECT_NEAR(q.bottom, 0.3 * 43.0, 1e-12);
+}
+
+// The routine over a small column: loose sand (φ 30, K 1, 60 pcf) under a closed 12-in
+// pipe, 20 ft embedded. Mode 0 puts the critical depth at 10·D = 10 ft, where σ′v = 0.6 ksf.
+//   below it: f = 0.6·tan 22.5° = 0.2485281 ksf
+//   QS(20 ft) = 3.14159·1 ft·tan 22.5°·(0.06·10²/2 + 0.6·10) = 11.71160 kips
+TEST(UsaceRoutine, ModeZeroRowBelowTheCriticalDepth) {
+  auto state = test::makeColumn({{0, 40, 1.0, 60.0, 1.0, 30.0}}, test::Pile{});
+  state->input.criticalDepthMode = 0;
+  state->input.methodSwitch[4] = 0;  // API not selected: the layer's K stands
+  test::prepare(*state);
+  computeUsaceUnitResistance(*state);
+  const MethodResults& m = state->computation.methods[kMethodUsace];
+  EXPECT_NEAR(m.outsideFriction[2 * 15 - 1], 0.2485281, 1e-7);
+  EXPECT_NEAR(m.outsideFriction[2 * 15], 0.2485281, 1e-7);
+  EXPECT_NEAR(m.reportedFriction[16], 0.2485281, 1e-7);       // row at 15 ft
+  EXPECT_NEAR(m.reportedFriction[6], 0.3 * tanDeg(22.5), 1e-9);  // above it: 0.06·5 ksf
+  EXPECT_NEAR(m.skinFriction[21], 11.71160, 1e-5);
+  // With API selected too, K = 1.25 in compression.
+  state->input.methodSwitch[4] = 1;
+  computeUsaceUnitResistance(*state);
+  EXPECT_NEAR(m.outsideFriction[2 * 15], 1.25 * 0.2485281, 1e-7);
+}
+
+// Mode 2 with a user critical depth of 5 ft (σ′v = 0.3 ksf there): the side friction below
+// is 0.3·tan 22.5° = 0.1242641 ksf, and the end bearing of every sand increment starting
+// at or below 5 ft holds 0.3 ksf: q = 0.3·Nq(30) = 0.3·23 = 6.9 ksf.
+TEST(UsaceRoutine, ModeTwoRowBelowTheUserCriticalDepth) {
+  auto state = test::makeColumn({{0, 40, 1.0, 60.0, 1.0, 30.0}}, test::Pile{});
+  state->input.criticalDepthMode = 2;
+  state->input.userCriticalDepth = 5.0;
+  state->input.methodSwitch[4] = 0;
+  test::prepare(*state);
+  computeUsaceUnitResistance(*state);
+  const MethodResults& m = state->computation.methods[kMethodUsace];
+  EXPECT_NEAR(m.outsideFriction[2 * 12], 0.1242641, 1e-7);
+  runEndBearingSteps(*state, kMethodUsace);
+  const EndBearingWork& w = state->computation.endBearing;
+  EXPECT_NEAR(w.unitEndBearing[2 * 10 - 1], 6.9, 1e-9);
+  EXPECT_NEAR(w.unitEndBearing[2 * 10], 6.9, 1e-9);
+  EXPECT_NEAR(w.unitEndBearing[2 * 3], 0.18 * 23.0, 1e-9);  // above 5 ft: σ′v·Nq
+  // A second pass of the end-bearing step gives the same values.
+  runEndBearingSteps(*state, kMethodUsace);
+  EXPECT_NEAR(state->computation.endBearing.unitEndBearing[2 * 10], 6.9, 1e-9);
 }
 
 }  // namespace
