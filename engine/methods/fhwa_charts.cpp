@@ -5,6 +5,8 @@
 #include <cstddef>
 #include <span>
 
+#include "methods/chart_lookup.h"
+
 namespace corvex::fhwa_charts {
 namespace {
 
@@ -12,13 +14,7 @@ namespace {
 using Axis = std::span<const double>;
 
 // Piecewise-linear reading of a digitized curve, clamped at both ends.
-double readCurve(Axis xs, Axis ys, double x) {
-  if (x <= xs.front()) return ys.front();
-  for (std::size_t k = 1; k < xs.size(); ++k) {
-    if (x <= xs[k]) return ys[k] - (xs[k] - x) * (ys[k] - ys[k - 1]) / (xs[k] - xs[k - 1]);
-  }
-  return ys.back();
-}
+double readCurve(Axis xs, Axis ys, double x) { return ChartLookup(xs, ys, x); }
 
 // Linear interpolation between two curve values read at parameters t0 < t1.
 double betweenCurves(double t, double t0, double t1, double y0, double y1) {

@@ -7,6 +7,7 @@
 
 #include "core/run_state.h"
 #include "core/segment_table.h"
+#include "methods/chart_lookup.h"
 #include "methods/end_bearing_steps.h"
 
 namespace corvex {
@@ -52,16 +53,7 @@ double usaceClayAlpha(double su, bool english) {
   return 0.5;
 }
 
-double usaceBearingFactor(double phi) {
-  if (phi <= kNqPhiAxis.front()) return kNq.front();
-  for (std::size_t k = 1; k < kNqPhiAxis.size(); ++k) {
-    if (phi <= kNqPhiAxis[k]) {
-      return kNq[k] - (kNqPhiAxis[k] - phi) * (kNq[k] - kNq[k - 1]) /
-                          (kNqPhiAxis[k] - kNqPhiAxis[k - 1]);
-    }
-  }
-  return kNq.back();
-}
+double usaceBearingFactor(double phi) { return ChartLookup(kNqPhiAxis, kNq, phi); }
 
 UsaceSideFriction usaceSideFriction(const UsaceIncrement& inc, const UsaceOptions& options) {
   UsaceSideFriction f;

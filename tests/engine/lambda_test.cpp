@@ -95,6 +95,22 @@ TEST(LambdaFactor, Lines) {
   }
 }
 
+// A noncircular tip area is held in ft² (m²); μ takes it in in² (mm²) like the circular
+// section it replaces.
+//   English: A = 1 ft² = 144 in², μ = 3.14159·12·10²·1·1000/(29e6·144·0.1) = 0.00902756
+//   SI: A = 0.09 m² = 90000 mm², μ = 3.14159·300·10²·50·1e6/(30e6·90000·2.54) = 0.687137
+TEST(LambdaCompressibility, NoncircularTipAreaInTheSectionUnit) {
+  LambdaPile english = steelPipe12in();
+  english.noncircularTipArea = 1.0;
+  EXPECT_NEAR(lambdaCompressibility(english, 10.0, 1.0), 0.00902756, 1e-8);
+  LambdaPile metric;
+  metric.english = false;
+  metric.diameter = 300.0;
+  metric.elasticModulus = 30.0e6;
+  metric.noncircularTipArea = 0.09;
+  EXPECT_NEAR(lambdaCompressibility(metric, 10.0, 50.0), 0.687137, 1e-6);
+}
+
 TEST(LambdaRows, ZeroFrictionLengthClearsTheStrengthAbove) {
   const auto column = clayColumn(10);
   std::array<double, 10> strength{};
