@@ -5,9 +5,9 @@
 
 namespace corvex {
 
-// qc at depth z in the file's stress unit (psf or kPa; callers convert): the first point's
-// value at or above it, linear between the points that bracket z, the last point's value
-// below the table. 0 when the table is empty.
+// qc at depth z in the CPT file's stress unit (ksf in English units, kPa in SI): the first
+// point's value at or above it, linear between the points that bracket z, the last point's
+// value below the table. 0 when the table is empty.
 double CptLookup(const InputModel& input, double z);
 
 // True when the project carries CPT points.

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "methods/offshore_clay.h"
+#include "methods/offshore_run.h"
 
 namespace corvex {
 
@@ -51,6 +52,18 @@ double fugroSandEndBearing(const OffshoreIncrement& increment, const OffshorePil
     if (dm > 900.0) q = std::max(q, 0.3 * qc);
   }
   return limitByMaxEndBearing(q, increment.maxEndBearing);
+}
+
+void computeFugroUnitResistance(RunState& state) {
+  computeOffshoreUnitResistance(state, kMethodFugro, fugroSideFriction);
+}
+
+void fugroSandUnitEndBearing(RunState& state, int k, double& top, double& bottom) {
+  offshoreUnitEndBearing(state, k, top, bottom,
+                         [](const OffshoreIncrement& increment, const OffshorePile& pile) {
+                           const double q = fugroSandEndBearing(increment, pile);
+                           return NodePair{q, q};
+                         });
 }
 
 }  // namespace corvex

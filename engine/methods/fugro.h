@@ -4,6 +4,7 @@
 // offshore clay rules.
 #pragma once
 
+#include "core/run_state.h"
 #include "methods/offshore_inputs.h"
 
 namespace corvex {
@@ -21,5 +22,11 @@ double fugroSandSideFriction(const OffshoreIncrement& increment, const OffshoreP
 
 // Unit end bearing of a sand increment (the same at both nodes).
 double fugroSandEndBearing(const OffshoreIncrement& increment, const OffshorePile& pile);
+
+// The method routine over the run state: node friction of every increment, then the rows.
+void computeFugroUnitResistance(RunState& state);
+
+// Unit end bearing of sand increment k at its two nodes (the end-bearing step's rule).
+void fugroSandUnitEndBearing(RunState& state, int k, double& top, double& bottom);
 
 }  // namespace corvex

@@ -2,15 +2,13 @@
 
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 
 #include "methods/offshore_clay.h"
+#include "methods/offshore_run.h"
 
 namespace corvex {
 
 namespace {
-
-constexpr double kDegree = std::numbers::pi / 180.0;
 
 // Shear modulus of the sand around the shaft from the cone resistance and the normalised
 // cone resistance eta. Beyond the range of the correlation (its denominator no longer
@@ -43,7 +41,7 @@ double icpMtdSandSideFriction(const OffshoreIncrement& increment, const Offshore
   const double dr = pile.english ? kDilationDisplacementEnglish : kDilationDisplacementSI;
   const double dilation = d > 0.0 ? 2.0 * shearModulus(qc, eta) * dr / (d / 2.0) : 0.0;
 
-  const double tanDelta = std::tan((increment.frictionAngle - 5.0) * kDegree);
+  const double tanDelta = interfaceTangent(increment.frictionAngle);
   if (!pile.tension) return (radialStress + dilation) * tanDelta;
   const double f = (0.8 * radialStress + dilation) * tanDelta;
   return di > 1.0e-5 ? 0.9 * f : f;
@@ -76,6 +74,18 @@ double icpMtdSandEndBearing(const OffshoreIncrement& increment, const OffshorePi
     if (dm > 900.0) q = std::max(q, 0.3 * qc);
   }
   return limitByMaxEndBearing(q, increment.maxEndBearing);
+}
+
+void computeIcpMtdUnitResistance(RunState& state) {
+  computeOffshoreUnitResistance(state, kMethodIcpMtd, icpMtdSideFriction);
+}
+
+void icpMtdSandUnitEndBearing(RunState& state, int k, double& top, double& bottom) {
+  offshoreUnitEndBearing(state, k, top, bottom,
+                         [](const OffshoreIncrement& increment, const OffshorePile& pile) {
+                           const double q = icpMtdSandEndBearing(increment, pile);
+                           return NodePair{q, q};
+                         });
 }
 
 }  // namespace corvex

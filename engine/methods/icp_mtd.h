@@ -3,6 +3,7 @@
 // from qc and the pile diameter; clay by the shared offshore clay rules.
 #pragma once
 
+#include "core/run_state.h"
 #include "methods/offshore_inputs.h"
 
 namespace corvex {
@@ -17,5 +18,11 @@ double icpMtdSandSideFriction(const OffshoreIncrement& increment, const Offshore
 
 // Unit end bearing of a sand increment (the same at both nodes).
 double icpMtdSandEndBearing(const OffshoreIncrement& increment, const OffshorePile& pile);
+
+// The method routine over the run state: node friction of every increment, then the rows.
+void computeIcpMtdUnitResistance(RunState& state);
+
+// Unit end bearing of sand increment k at its two nodes (the end-bearing step's rule).
+void icpMtdSandUnitEndBearing(RunState& state, int k, double& top, double& bottom);
 
 }  // namespace corvex

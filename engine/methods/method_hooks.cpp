@@ -2,9 +2,14 @@
 
 #include "methods/api.h"
 #include "methods/fhwa.h"
+#include "methods/fugro.h"
+#include "methods/icp_mtd.h"
 #include "methods/lambda.h"
+#include "methods/ngi.h"
+#include "methods/offshore_clay.h"
 #include "methods/usace.h"
 #include "methods/user_specified.h"
+#include "methods/uwa.h"
 
 namespace corvex {
 
@@ -29,6 +34,25 @@ MethodHooks methodHooks(int32_t methodCode) {
     case kMethodApi:
       hooks.unitResistance = computeApiUnitResistance;
       hooks.sandUnitEndBearing = apiSandUnitEndBearing;
+      break;
+    case kMethodNgi:  // clay end bearing 9 su
+      hooks.unitResistance = computeNgiUnitResistance;
+      hooks.sandUnitEndBearing = ngiSandUnitEndBearing;
+      break;
+    case kMethodIcpMtd:
+      hooks.unitResistance = computeIcpMtdUnitResistance;
+      hooks.sandUnitEndBearing = icpMtdSandUnitEndBearing;
+      hooks.clayUnitEndBearing = offshoreClayUnitEndBearing;
+      break;
+    case kMethodFugro:
+      hooks.unitResistance = computeFugroUnitResistance;
+      hooks.sandUnitEndBearing = fugroSandUnitEndBearing;
+      hooks.clayUnitEndBearing = offshoreClayUnitEndBearing;
+      break;
+    case kMethodUwa:
+      hooks.unitResistance = computeUwaUnitResistance;
+      hooks.sandUnitEndBearing = uwaSandUnitEndBearing;
+      hooks.clayUnitEndBearing = offshoreClayUnitEndBearing;
       break;
     default:
       break;

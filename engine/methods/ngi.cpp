@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "methods/offshore_run.h"
+
 namespace corvex {
 
 namespace {
@@ -98,6 +100,14 @@ NodePair ngiEndBearing(const OffshoreIncrement& increment, const OffshorePile& p
   }
   return {sandEndBearing(increment, pile, increment.stressTop),
           sandEndBearing(increment, pile, increment.stressBottom)};
+}
+
+void computeNgiUnitResistance(RunState& state) {
+  computeOffshoreUnitResistance(state, kMethodNgi, ngiSideFriction);
+}
+
+void ngiSandUnitEndBearing(RunState& state, int k, double& top, double& bottom) {
+  offshoreUnitEndBearing(state, k, top, bottom, ngiEndBearing);
 }
 
 }  // namespace corvex

@@ -5,6 +5,7 @@
 // relative density; clay end bearing 9 su.
 #pragma once
 
+#include "core/run_state.h"
 #include "methods/offshore_inputs.h"
 
 namespace corvex {
@@ -17,5 +18,11 @@ OffshoreSideFriction ngiSideFriction(const OffshoreIncrement& increment, const O
 
 // Unit end bearing of one increment at both nodes (sand by relative density, clay 9 su).
 NodePair ngiEndBearing(const OffshoreIncrement& increment, const OffshorePile& pile);
+
+// The method routine over the run state: node friction of every increment, then the rows.
+void computeNgiUnitResistance(RunState& state);
+
+// Unit end bearing of sand increment k at its two nodes (the end-bearing step's rule).
+void ngiSandUnitEndBearing(RunState& state, int k, double& top, double& bottom);
 
 }  // namespace corvex

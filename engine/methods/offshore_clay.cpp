@@ -5,6 +5,8 @@
 #include <cmath>
 #include <numbers>
 
+#include "methods/offshore_run.h"
+
 namespace corvex {
 
 namespace {
@@ -80,6 +82,14 @@ NodePair offshoreEndBearing(const OffshoreIncrement& increment, const OffshorePi
   const double q = increment.soilType > 1.0 + 1.0e-6 ? offshoreClayEndBearing(increment, pile)
                                                      : sandRule(increment, pile);
   return {q, q};
+}
+
+void offshoreClayUnitEndBearing(RunState& state, int k, double& top, double& bottom) {
+  offshoreUnitEndBearing(state, k, top, bottom,
+                         [](const OffshoreIncrement& increment, const OffshorePile& pile) {
+                           const double q = offshoreClayEndBearing(increment, pile);
+                           return NodePair{q, q};
+                         });
 }
 
 }  // namespace corvex

@@ -4,6 +4,7 @@
 // condition and plug mode.
 #pragma once
 
+#include "core/run_state.h"
 #include "methods/offshore_inputs.h"
 
 namespace corvex {
@@ -34,5 +35,9 @@ NodePair offshoreEndBearing(const OffshoreIncrement& increment, const OffshorePi
 // The text written to the report when a clay increment carries a negative plasticity index.
 inline constexpr const char* kNegativePlasticityIndexNote =
     "ERROR - NO DATA FOUND FOR PLASTIC INDEX.";
+
+// Unit end bearing of clay or silt increment k at its two nodes by the shared clay rule
+// (the end-bearing step's clay rule for ICP/MTD, Fugro and UWA).
+void offshoreClayUnitEndBearing(RunState& state, int k, double& top, double& bottom);
 
 }  // namespace corvex

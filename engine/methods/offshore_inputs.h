@@ -4,6 +4,10 @@
 // that walk the increments of a run fill them from the run state.
 #pragma once
 
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
 namespace corvex {
 
 // Atmospheric pressure used by the side-friction rules (ksf, English units).
@@ -78,6 +82,13 @@ inline double limitByMaxEndBearing(double q, double maxEndBearing) {
     return maxEndBearing;
   }
   return q;
+}
+
+// tan(phi - 5 deg), the friction of the sand on the shaft. A sand without a friction angle
+// (none given and no blow count to derive one) would give a negative angle and a shaft that
+// pulls the pile down; its interface friction is taken as zero instead.
+inline double interfaceTangent(double frictionAngle) {
+  return std::tan(std::max(frictionAngle - 5.0, 0.0) * std::numbers::pi / 180.0);
 }
 
 // Pile diameter in millimetres, the unit of the diameter-dependent end-bearing rules.

@@ -107,7 +107,9 @@ double offshoreConeResistance(const RunState& state, int k, double lookupDepth, 
   const IncrementSoil& seg = state.computation.increments[k];
   const double scale = isEnglish(in) ? 1000.0 : 1.0;
   if (seg.coneResistance >= 1.0e-5) return seg.coneResistance / scale;
-  if (hasCptData(in)) return CptLookup(in, lookupDepth) / scale;
+  // The CPT file carries qc in ksf (English) or kPa, already the unit of the rules; only
+  // the layer tables hold lb/ft2.
+  if (hasCptData(in)) return CptLookup(in, lookupDepth);
   return 2.8 * pa * seg.blowCount;
 }
 

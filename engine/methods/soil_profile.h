@@ -32,7 +32,8 @@ void computeSoilProfile(RunState& state);
 double bottomStressPsi(const RunState& state, int k);
 
 // Cone resistance of increment k for the offshore rules, in ksf or kPa: the increment's own
-// qc when given, else the CPT table at lookupDepth, else 2.8 * pa * N.
+// qc when given (lb/ft2 in English units, converted), else the CPT file's value at
+// lookupDepth (already ksf or kPa), else 2.8 * pa * N.
 double offshoreConeResistance(const RunState& state, int k, double lookupDepth, double pa);
 
 }  // namespace corvex

@@ -2,17 +2,11 @@
 
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 
 #include "methods/offshore_clay.h"
+#include "methods/offshore_run.h"
 
 namespace corvex {
-
-namespace {
-
-constexpr double kDegree = std::numbers::pi / 180.0;
-
-}  // namespace
 
 double uwaFillingRatio(const OffshorePile& pile) {
   const double innerMetres =
@@ -48,7 +42,7 @@ double uwaSandSideFriction(const OffshoreIncrement& increment, const OffshorePil
 
   double normalStress = radialStress + dilation;
   if (pile.tension) normalStress *= 0.75;
-  return normalStress * std::tan((increment.frictionAngle - 5.0) * kDegree);
+  return normalStress * interfaceTangent(increment.frictionAngle);
 }
 
 OffshoreSideFriction uwaSideFriction(const OffshoreIncrement& increment, const OffshorePile& pile) {
@@ -66,6 +60,18 @@ double uwaSandEndBearing(const OffshoreIncrement& increment, const OffshorePile&
   const bool closedOrPlugged = pile.endInnerDiameter < 1.0e-4 || pile.plugMode == 1;
   q = std::max(q, (closedOrPlugged ? 0.3 : 0.15) * qc);
   return limitByMaxEndBearing(q, increment.maxEndBearing);
+}
+
+void computeUwaUnitResistance(RunState& state) {
+  computeOffshoreUnitResistance(state, kMethodUwa, uwaSideFriction);
+}
+
+void uwaSandUnitEndBearing(RunState& state, int k, double& top, double& bottom) {
+  offshoreUnitEndBearing(state, k, top, bottom,
+                         [](const OffshoreIncrement& increment, const OffshorePile& pile) {
+                           const double q = uwaSandEndBearing(increment, pile);
+                           return NodePair{q, q};
+                         });
 }
 
 }  // namespace corvex

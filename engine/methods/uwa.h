@@ -2,6 +2,7 @@
 // an effective area ratio; clay by the shared offshore clay rules.
 #pragma once
 
+#include "core/run_state.h"
 #include "methods/offshore_inputs.h"
 
 namespace corvex {
@@ -21,5 +22,11 @@ double uwaSandSideFriction(const OffshoreIncrement& increment, const OffshorePil
 
 // Unit end bearing of a sand increment (the same at both nodes).
 double uwaSandEndBearing(const OffshoreIncrement& increment, const OffshorePile& pile);
+
+// The method routine over the run state: node friction of every increment, then the rows.
+void computeUwaUnitResistance(RunState& state);
+
+// Unit end bearing of sand increment k at its two nodes (the end-bearing step's rule).
+void uwaSandUnitEndBearing(RunState& state, int k, double& top, double& bottom);
 
 }  // namespace corvex

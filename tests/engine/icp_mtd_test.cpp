@@ -86,6 +86,14 @@ TEST(IcpMtdSand, ZeroStressGivesFiniteFriction) {
   EXPECT_NEAR(f, 0.0, 1e-6);
 }
 
+// A sand with no friction angle would have a negative interface angle; its shaft friction
+// is zero rather than negative.
+TEST(IcpMtdSand, MissingFrictionAngleGivesNoFriction) {
+  OffshoreIncrement sand = sandAt80ft();
+  sand.frictionAngle = 0.0;
+  EXPECT_DOUBLE_EQ(icpMtdSandSideFriction(sand, openPipe(), 4.0), 0.0);
+}
+
 // End bearing factors, D in mm over 36:
 //   36 in = 914.4 mm: closed 1 - 0.5*log10(25.4) = 0.297583 -> raised to 0.3 (D > 900 mm)
 //                     open 0.5 - 0.25*log10(25.4) = 0.148792 -> raised to 0.15

@@ -1,0 +1,145 @@
+// Whole runs of the offshore example: the offshore switch decides whether the four
+// cone-based methods run at all, and with it on every selected method has its plot block in
+// the fixed order.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "core/run.h"
+
+namespace corvex {
+namespace {
+
+namespace fs = std::filesystem;
+
+const fs::path kExamples = fs::path(CORVEX_SOURCE_DIR) / "examples";
+
+// A private folder with the handoff file, made current for the length of one run.
+class OffshoreRun : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    folder_ = fs::temp_directory_path() /
+              ("corvex_offshore_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+               "_" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::create_directories(folder_);
+    previous_ = fs::current_path();
+  }
+  void TearDown() override {
+    fs::current_path(previous_);
+    fs::remove_all(folder_);
+  }
+
+  // Copies the example's project file with record 7 replaced, then runs it.
+  int32_t run(const std::string& record7) {
+    std::ifstream in(kExamples / "offshore_cpt.cx6d", std::ios::binary);
+    std::ofstream out(folder_ / "project.cx6d", std::ios::binary);
+    std::string line;
+    for (int n = 1; std::getline(in, line); ++n) out << (n == 7 ? record7 + "\r" : line) << "\n";
+    out.close();
+    std::ofstream names(folder_ / "names.dat");
+    names << "2014.6.7\nCorvex\nTest\n1\n"
+          << (folder_ / "project.cx6d").string() << "\n"
+          << (folder_ / "project.cx6o").string() << "\n"
+          << (folder_ / "project.cx6p").string() << "\n"
+          << (kExamples / "offshore_cpt.cpt").string() << "\n";
+    names.close();
+    fs::current_path(folder_);
+    state_ = std::make_unique<RunState>();
+    std::istringstream keys;
+    std::ostringstream screen;
+    Console console{keys, screen};
+    return runAnalysis(*state_, console);
+  }
+
+  std::vector<std::string> plotLines() const {
+    std::ifstream plot(folder_ / "project.cx6p");
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(plot, line);) lines.push_back(line);
+    return lines;
+  }
+
+  std::string report() const {
+    std::ifstream in(folder_ / "project.cx6o");
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+  }
+
+  const MethodResults& results(int code) const { return state_->computation.methods[code]; }
+
+  fs::path folder_;
+  fs::path previous_;
+  std::unique_ptr<RunState> state_;
+};
+
+std::vector<double> numbers(const std::string& line) {
+  std::istringstream in(line);
+  std::vector<double> values;
+  for (double v; in >> v;) values.push_back(v);
+  return values;
+}
+
+TEST_F(OffshoreRun, AllNineMethodsWriteTheirBlocksInOrder) {
+  ASSERT_EQ(run("0 1 1 0 7 1 0 "), 0);
+  const std::vector<std::string> lines = plotLines();
+  ASSERT_FALSE(lines.empty());
+  const std::vector<double> header = numbers(lines[0]);
+  ASSERT_EQ(header.size(), 4u);
+  EXPECT_EQ(header[0], 9);   // nine method blocks
+  EXPECT_EQ(header[1], 21);  // rows 1, 6, ..., 101 of a 100 ft pile with DZ 1 ft, every 5th
+  EXPECT_EQ(header[2], 1);
+  EXPECT_EQ(header[3], 7);
+  const int rows = static_cast<int>(header[1]);
+  ASSERT_GE(lines.size(), 1u + 9u * rows);
+
+  // Block order: user-specified, FHWA, USACE, Lambda, API, NGI, ICP/MTD, Fugro, UWA. Each
+  // block's skin friction column is that method's.
+  const int order[] = {kMethodUserSpecified, kMethodFhwa,  kMethodUsace,
+                       kMethodLambda,        kMethodApi,   kMethodNgi,
+                       kMethodIcpMtd,        kMethodFugro, kMethodUwa};
+  const ComputationState& c = state_->computation;
+  for (int b = 0; b < 9; ++b) {
+    for (int r = 1; r <= rows; ++r) {
+      const std::vector<double> v = numbers(lines[1 + b * rows + (r - 1)]);
+      ASSERT_EQ(v.size(), 5u) << "block " << b << " row " << r;
+      const int i = c.printedRows[r];
+      EXPECT_NEAR(v[0], c.rowDepth[i], 0.006);
+      EXPECT_NEAR(v[1], results(order[b]).skinFriction[i], 0.06) << "block " << b << " row " << r;
+      EXPECT_NEAR(v[2], results(order[b]).endBearing[i], 0.06) << "block " << b << " row " << r;
+    }
+  }
+  // The offshore methods produced capacity at the tip.
+  const int tipRow = c.printedRows[rows];
+  for (int code : {kMethodNgi, kMethodIcpMtd, kMethodFugro, kMethodUwa}) {
+    EXPECT_GT(results(code).skinFriction[tipRow], 100.0) << code;
+    EXPECT_GT(results(code).endBearing[tipRow], 10.0) << code;
+  }
+}
+
+TEST_F(OffshoreRun, OffshoreSwitchOffRunsNoneOfTheFour) {
+  ASSERT_EQ(run("0 1 1 0 4 0 0 "), 0);
+  const std::vector<std::string> lines = plotLines();
+  ASSERT_FALSE(lines.empty());
+  const std::vector<double> header = numbers(lines[0]);
+  ASSERT_EQ(header.size(), 4u);
+  EXPECT_EQ(header[0], 5);  // the four offshore switches are not counted
+  const ComputationState& c = state_->computation;
+  for (int code : {kMethodNgi, kMethodIcpMtd, kMethodFugro, kMethodUwa}) {
+    for (int n = 1; n <= 2 * c.incrementCount; ++n) {
+      ASSERT_EQ(results(code).outsideFriction[n], 0.0) << "method " << code << " node " << n;
+    }
+    for (int i = 1; i <= c.depthRowCount; ++i) {
+      ASSERT_EQ(results(code).skinFriction[i], 0.0) << "method " << code << " row " << i;
+      ASSERT_EQ(results(code).endBearing[i], 0.0) << "method " << code << " row " << i;
+    }
+  }
+  EXPECT_EQ(report().find("IMPERIAL COLLEGE"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace corvex
