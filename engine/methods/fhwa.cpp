@@ -124,11 +124,15 @@ double TomlinsonWalk::enterClay(std::span<const double> layerDepths, int k, int 
                                 const Neighbours& neighbours) {
   if (!frozen_) {
     // The whole thickness of a clay layer counts once the increments reach its bottom.
+    // With increments shorter than 0.95 several of them end that close to the bottom; the
+    // layer still counts once.
     for (std::size_t j = 0; j + 1 < layerDepths.size(); ++j) {
       if (layerDepths[j] < incrementBottom && incrementBottom <= layerDepths[j + 1]) {
         layerThickness_ = layerDepths[j + 1] - layerDepths[j];
-        if (std::fabs(layerDepths[j + 1] - incrementBottom) < 0.95) {
+        const long layer = static_cast<long>(j);
+        if (std::fabs(layerDepths[j + 1] - incrementBottom) < 0.95 && layer != countedLayer_) {
           penetrationSum_ += layerThickness_;
+          countedLayer_ = layer;
         }
       }
     }

@@ -68,6 +68,7 @@ class TomlinsonWalk {
  private:
   double penetrationSum_ = 0.0;  // S: thickness of the clay penetrated so far
   double layerThickness_ = 0.0;  // thickness of the layer the last increment lay in
+  long countedLayer_ = -1;       // the layer (profile pair) whose thickness S holds last
   double ratio_ = 0.0;           // R
   bool frozen_ = false;          // R no longer changes once sand has followed clay
   int clayCase_ = 0;             // 0 none, 1 sand above, 2 soft clay above, 3 no stratum above

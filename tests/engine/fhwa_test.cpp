@@ -202,6 +202,19 @@ TEST(FhwaClay, PenetrationRatioFreezesOnceSandFollows) {
   EXPECT_NEAR(walk.penetrationRatio(), 5.0, 1e-12);
 }
 
+// Half-foot increments: the increments ending at 9.5 and 10 ft both lie within 0.95 ft of
+// the bottom of the 5–10 ft layer; its 5 ft count once, R = 5/1 ft.
+TEST(FhwaClay, LayerThicknessCountsOnceWithShortIncrements) {
+  const std::array<double, 4> depths{0.0, 5.0, 5.0, 10.0};
+  TomlinsonWalk walk;
+  TomlinsonWalk::Neighbours n{1.0, 0.0, 2.0};
+  for (int k = 11; k <= 20; ++k) {
+    walk.enterClay(depths, k, 40, 0.5 * k, 1.0, 0.0, 1.0, n);
+    n.previousSoilType = 2.0;
+  }
+  EXPECT_NEAR(walk.penetrationRatio(), 5.0, 1e-12);
+}
+
 // Toe rule for φ = 35 and L/D = 40: αt between L/D 30 (0.67) and 45 (0.66) = 0.6633333,
 // N′q = 64, limit = 2·53.8 = 107.6 ksf.
 TEST(FhwaToe, ThurmanBearingWithItsLimit) {
