@@ -11,6 +11,10 @@
 #include <vector>
 
 #include "core/run.h"
+#include "core/segment_table.h"
+#include "methods/end_bearing_steps.h"
+#include "methods/offshore_run.h"
+#include "methods/soil_profile.h"
 
 namespace corvex {
 namespace {
@@ -139,6 +143,78 @@ TEST_F(OffshoreRun, OffshoreSwitchOffRunsNoneOfTheFour) {
     }
   }
   EXPECT_EQ(report().find("IMPERIAL COLLEGE"), std::string::npos);
+}
+
+// One sand layer 0-40 ft (60 pcf, phi 35, N 20) under a 36 in pipe with a 34 in bore,
+// 20 ft embedded, DZ 1 ft, English units; the soil column prepared as the driver does.
+std::unique_ptr<RunState> sandColumn(double tableQcPsf, bool withCpt) {
+  auto state = std::make_unique<RunState>();
+  InputModel& in = state->input;
+  in.unitSystem = 1;
+  in.printInterval = 1;
+  in.outerDiameter = 36.0;
+  in.innerDiameter = 34.0;
+  in.enhancedEndInnerDiameter = 34.0;
+  in.totalLength = 20.0;
+  in.enhancedEndLength = 20.0 - 1.0e-7;
+  in.depthIncrement = 1.0;
+  in.tensionFactor = 1.0;
+  in.offshoreSwitch = 1;
+  in.profilePointCount = 2;
+  in.deepestProfileDepth = 40.0;
+  for (int k : {1, 2}) {
+    ProfilePoint& p = in.points[k];
+    p.depth = k == 1 ? 0.0 : 40.0;
+    p.soilType = 1.0;
+    p.lateralCoefficient = 1.0;
+    p.effectiveUnitWeight = 60.0;
+    p.frictionAngle = 35.0;
+    p.nq = 40.0;
+    p.maxUnitSideFriction = kNoLimit;
+    p.maxUnitEndBearing = kNoLimit;
+    p.blowCount = 20.0;
+    p.coneResistance = tableQcPsf;
+    p.sideReductionFactor = 1.0;
+    p.endReductionFactor = 1.0;
+  }
+  if (withCpt) {  // the CPT file holds ksf: 100 ksf at the surface, 300 ksf at 40 ft
+    in.cptPointCount = 2;
+    in.cptPoints[1] = {0.0, 100.0};
+    in.cptPoints[2] = {40.0, 300.0};
+  }
+  buildSegmentTable(*state);
+  buildDepthRows(*state);
+  computeSoilProfile(*state);
+  return state;
+}
+
+// Increment 11 spans 10-11 ft; the cone resistance of the offshore rules is taken
+//   from the layer table when given: 150000 psf -> 150 ksf;
+//   else from the CPT file at the top depth, already ksf: 100 + 10 * (300 - 100) / 40 = 150;
+//   else 2.8 * pa * N = 2.8 * 2.088555 * 20 = 116.9591 (friction rules)
+//                    or 2.8 * 2.1168 * 20 = 118.5408 (end-bearing rules).
+TEST(OffshoreConeResistance, TableThenCptFileThenBlowCount) {
+  EXPECT_NEAR(offshoreIncrementOf(*sandColumn(150000.0, true), 11, 2.088555).coneResistance,
+              150.0, 1e-9);
+  EXPECT_NEAR(offshoreIncrementOf(*sandColumn(0.0, true), 11, 2.088555).coneResistance, 150.0,
+              1e-9);
+  EXPECT_NEAR(offshoreIncrementOf(*sandColumn(0.0, false), 11, 2.088555).coneResistance,
+              116.9591, 1e-4);
+  EXPECT_NEAR(offshoreIncrementOf(*sandColumn(0.0, false), 11, 2.1168).coneResistance,
+              118.5408, 1e-4);
+}
+
+// The wall of an open pile bears on qc for the cone-based methods: annulus area
+//   0.7853975 * (36^2 - 34^2) / 144 = 0.7635809 ft2; node 21 is the top of increment 11
+//   (10 ft), where the CPT file gives qc = 100 + 10 * 200 / 40 = 150 ksf: FW = 114.5371 kip.
+// The API method keeps its own unit end bearing there: sigma'v * Nq = 0.6 * 40 = 24 ksf,
+//   FW = 18.32594 kip.
+TEST(OffshoreConeResistance, WallForceOfAnOpenPile) {
+  auto state = sandColumn(0.0, true);
+  runEndBearingSteps(*state, kMethodIcpMtd);
+  EXPECT_NEAR(state->computation.endBearing.wallForce[21], 114.5371, 1e-3);
+  runEndBearingSteps(*state, kMethodApi);
+  EXPECT_NEAR(state->computation.endBearing.wallForce[21], 18.32594, 1e-3);
 }
 
 }  // namespace
