@@ -8,6 +8,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libqt6svg6-dev
   libgl1-mesa-dev libglu1-mesa-dev
   xvfb xauth
+  fonts-liberation
 )
 missing=()
 for p in "${packages[@]}"; do
