@@ -1,10 +1,10 @@
 #include "settlement/settlement_run.h"
 
 #include <algorithm>
-#include <stdexcept>
 #include <string>
 
 #include "core/fortran_format.h"
+#include "core/run_failure.h"
 #include "settlement/axial_stiffness.h"
 #include "settlement/load_settlement.h"
 #include "settlement/qw_curve.h"
@@ -53,7 +53,7 @@ void computeLoadSettlement(const InputModel& input, const RunContext& context,
   pile.od = od;
   pile.stickUp = input.stickUpLength * lengthFactor;
   std::string reason;
-  if (!buildTzCurveList(st, input, pile, reason)) throw std::length_error(reason);
+  if (!buildTzCurveList(st, input, pile, reason)) throw RunFailure(reason);
 
   QwCurveInput tip;
   tip.usace = usace;

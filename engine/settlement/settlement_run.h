@@ -13,14 +13,14 @@ namespace corvex {
 // Takes the t-z method's load-transfer column and unfactored tip resistance at the printed
 // depth rows from the capacity computation (the curves see the method's values at the
 // depths the report prints), then computes and writes everything. embeddedLength is in ft
-// or m. Ends the run (status 2) by an exception when the curves do not fit their table.
+// or m. Ends the run with a RunFailure (status 2) when the curves do not fit their table.
 void runLoadSettlement(RunState& state, double embeddedLength);
 
 // The source table alone, from the computation's load-transfer input.
 void takeLoadTransferSource(const ComputationState& computation, LoadTransferSource& source);
 
 // The same over explicit streams (the run's report and plot-data files, or test buffers).
-// Throws std::length_error when the profile needs more t-z curves than the table holds.
+// Throws RunFailure when the profile needs more t-z curves than the table holds.
 void computeLoadSettlement(const InputModel& input, const RunContext& context,
                            SettlementState& st, double embeddedLength, std::ostream& report,
                            std::ostream& plot);

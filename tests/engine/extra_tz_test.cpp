@@ -1,12 +1,19 @@
 // t-z curves at the user's extra depths.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
 #include <memory>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "core/run_state.h"
 #include "settlement/extra_tz.h"
+
+extern "C" int32_t ICORVEX(int32_t code);
 
 namespace corvex {
 namespace {
@@ -114,6 +121,66 @@ TEST(ExtraTzCurves, AnEmptyListWritesNothing) {
   f.run();
   EXPECT_TRUE(f.report.str().empty());
   EXPECT_TRUE(f.plot.str().empty());
+}
+
+std::string readFile(const std::filesystem::path& path) {
+  std::ifstream in(path);
+  std::stringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+// The uplift example (60 ft profile) with its extra depths replaced by 5, 500 and 20 ft,
+// run through the engine's entry.
+TEST(ExtraTzCurves, WholeRunWritesTheInRangeCurvesAndTheNote) {
+  namespace fs = std::filesystem;
+  const fs::path examples = fs::path(CORVEX_SOURCE_DIR) / "examples";
+  std::string project = readFile(examples / "tension_pipe_pile.cx6d");
+  const std::string extra = "1 \r\n2 \r\n10 \r\n30 \r\n";  // the file has CR LF line ends
+  const auto at = project.find(extra);
+  ASSERT_NE(at, std::string::npos);
+  project.replace(at, extra.size(), "1 \r\n3 \r\n5 \r\n500 \r\n20 \r\n");
+
+  const fs::path dir = fs::temp_directory_path() / ("corvex_extra_tz_" + std::to_string(getpid()));
+  fs::create_directories(dir);
+  std::ofstream(dir / "extra.cx6d") << project;
+  std::ofstream(dir / "names.dat")
+      << "2014.6.7    \nextra depths\nrun\n1\n" << (dir / "extra.cx6d").string() << "\n"
+      << (dir / "extra.cx6o").string() << "\n" << (dir / "extra.cx6p").string() << "\n"
+      << (examples / "tension_pipe_pile.cpt").string() << "\n";
+  const fs::path before = fs::current_path();
+  fs::current_path(dir);
+  const int32_t status = ICORVEX(7);
+  fs::current_path(before);
+  const std::string report = readFile(dir / "extra.cx6o");
+  const std::string plot = readFile(dir / "extra.cx6p");
+  fs::remove_all(dir);
+  ASSERT_EQ(status, 0);
+
+  const auto banner = report.find("* (t-z) CURVES FOR VERIFICATION                 *");
+  ASSERT_NE(banner, std::string::npos);
+  const std::string tail = report.substr(banner);
+  EXPECT_NE(tail.find("            1         10      0.5000E+01\n"), std::string::npos);
+  EXPECT_NE(tail.find("            2         10      0.5000E+03\n"
+                      "               CURVE NOT PRINTED SINCE DEPTH OUTSIDE SOIL RANGE\n"),
+            std::string::npos);
+  EXPECT_NE(tail.find("            3         10      0.2000E+02\n"), std::string::npos);
+
+  // The plot file ends with the block: the count 2, then curves 1 and 3, 11 lines each.
+  std::istringstream lines(plot);
+  std::vector<std::string> all;
+  for (std::string l; std::getline(lines, l);) all.push_back(l);
+  ASSERT_GE(all.size(), 23u);
+  const size_t first = all.size() - 23;
+  EXPECT_EQ(std::stoi(all[first]), 2);
+  std::istringstream h1(all[first + 1]);
+  std::istringstream h3(all[first + 12]);
+  int n1 = 0;
+  int n3 = 0;
+  h1 >> n1;
+  h3 >> n3;
+  EXPECT_EQ(n1, 1);
+  EXPECT_EQ(n3, 3);
 }
 
 }  // namespace

@@ -1,17 +1,26 @@
 // Load-settlement solver: axial stiffness, the element march with its iteration, and the
 // results written for the nine assumed tip movements.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
+#include <cmath>
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
 #include <memory>
 #include <sstream>
 #include <string>
+#include <vector>
 
+#include "core/run_failure.h"
 #include "core/run_state.h"
 #include "settlement/axial_stiffness.h"
 #include "settlement/load_settlement.h"
 #include "settlement/settlement_run.h"
 #include "settlement/settlement_writer.h"
 #include "settlement/tz_curve_lookup.h"
+
+extern "C" int32_t ICORVEX(int32_t code);
 
 namespace corvex::settlement {
 namespace {
@@ -234,6 +243,24 @@ TEST(LoadSettlementRun, ZeroStiffnessIsRefusedAndTheFileKeepsItsLayout) {
   EXPECT_EQ(lines, 1 + 3 * 11 + 9 * 13 + 9);
 }
 
+TEST(LoadSettlementRun, TooManyCurvesEndTheRunWithAReason) {
+  PileFixture f;
+  InputModel& in = f.state->input;
+  in.profilePointCount = 32;  // 31 intervals of 2 ft: 93 curves
+  for (int k = 1; k <= 32; ++k) {
+    in.points[k] = ProfilePoint{};
+    in.points[k].depth = 2.0 * (k - 1);
+    in.points[k].soilType = 2.0;
+  }
+  try {
+    f.run();
+    FAIL() << "no failure";
+  } catch (const RunFailure& failure) {
+    EXPECT_NE(std::string(failure.what()).find("93 t-z curves"), std::string::npos);
+  }
+  EXPECT_LE(f.st().curveCount, kMaxTzCurves);
+}
+
 TEST(LoadSettlementRun, WritesTheCurvesAndTheLoadSettlementTable) {
   PileFixture f;
   f.run();
@@ -265,6 +292,103 @@ TEST(LoadSettlementRun, WritesTheCurvesAndTheLoadSettlementTable) {
   EXPECT_NE(report.find("* COMPUTE LOAD-DISTRIBUTION AND LOAD-SETTLEMENT *"), std::string::npos);
   EXPECT_NE(report.find("        TIP   LOAD        TIP MOVEMENT\n"), std::string::npos);
   EXPECT_NE(report.find("      LOAD VERSUS SETTLEMENT CURVE"), std::string::npos);
+}
+
+// Runs the engine on an example project in a private folder; returns the report text.
+std::string runExample(const std::string& name, int32_t& status) {
+  namespace fs = std::filesystem;
+  const fs::path examples = fs::path(CORVEX_SOURCE_DIR) / "examples";
+  const fs::path dir =
+      fs::temp_directory_path() / ("corvex_settlement_" + name + "_" + std::to_string(getpid()));
+  fs::create_directories(dir);
+  {
+    std::ofstream names(dir / "names.dat");
+    names << "2014.6.7    \nexample run\nequilibrium\n1\n"
+          << (examples / (name + ".cx6d")).string() << "\n" << (dir / "run.cx6o").string() << "\n"
+          << (dir / "run.cx6p").string() << "\n" << (examples / (name + ".cpt")).string() << "\n";
+  }
+  const fs::path before = fs::current_path();
+  fs::current_path(dir);
+  status = ICORVEX(7);
+  fs::current_path(before);
+  std::ifstream in(dir / "run.cx6o");
+  std::stringstream text;
+  text << in.rdbuf();
+  fs::remove_all(dir);
+  return text.str();
+}
+
+std::vector<std::string> tokens(const std::string& line) {
+  std::istringstream in(line);
+  std::vector<std::string> out;
+  std::string word;
+  while (in >> word) out.push_back(word);
+  return out;
+}
+
+// Half a unit in the last digit of a number written as 0.dddE+xx.
+double roundingOf(const std::string& field) {
+  const auto point = field.find('.');
+  const auto e = field.find('E');
+  const int digits = static_cast<int>(e - point - 1);
+  return 0.5 * std::pow(10.0, std::stoi(field.substr(e + 1)) - digits);
+}
+
+// For every assumed tip movement of the report: the head load of the load-settlement table
+// equals the tip load plus the load increments of the elements, within the rounding of the
+// printed numbers.
+void expectEquilibrium(const std::string& report) {
+  std::vector<std::string> lines;
+  std::istringstream in(report);
+  for (std::string l; std::getline(in, l);) lines.push_back(l);
+
+  std::vector<double> headLoads;
+  std::vector<double> headRounding;
+  for (size_t n = 0; n < lines.size(); ++n) {
+    if (lines[n].find("TOP  LOAD     TOP MOVEMENT") == std::string::npos) continue;
+    for (size_t r = n + 2; r < n + 11 && r < lines.size(); ++r) {
+      const auto row = tokens(lines[r]);
+      ASSERT_EQ(row.size(), 4u) << lines[r];
+      headLoads.push_back(std::stod(row[0]));
+      headRounding.push_back(roundingOf(row[0]));
+    }
+  }
+  ASSERT_EQ(headLoads.size(), 9u);
+
+  int table = 0;
+  for (size_t n = 0; n < lines.size(); ++n) {
+    if (lines[n].find("ASSUMED TIP MOVEMENT") == std::string::npos) continue;
+    const auto tip = tokens(lines[n + 2]);
+    ASSERT_EQ(tip.size(), 2u);
+    double sum = std::stod(tip[1]);
+    double rounding = roundingOf(tip[1]) + headRounding[table];
+    size_t r = n + 3;
+    while (r < lines.size() && lines[r].find("DEPTH   LOAD") == std::string::npos) ++r;
+    r += 4;  // two heading lines, the label line and the tip row
+    int elements = 0;
+    for (; r < lines.size() && !tokens(lines[r]).empty(); ++r) {
+      const auto row = tokens(lines[r]);
+      ASSERT_EQ(row.size(), 6u) << lines[r];
+      sum += std::stod(row[2]);
+      rounding += roundingOf(row[2]);
+      ++elements;
+    }
+    EXPECT_GT(elements, 0);
+    EXPECT_NEAR(headLoads[table], sum, rounding + 1e-12) << "tip movement " << table + 1;
+    ++table;
+  }
+  EXPECT_EQ(table, 9);
+}
+
+TEST(LoadSettlementExamples, HeadLoadIsTipLoadPlusIncrementsOnEveryExample) {
+  for (const char* name : {"steel_pipe_layered", "precast_concrete_si", "tension_pipe_pile",
+                           "offshore_cpt"}) {
+    SCOPED_TRACE(name);
+    int32_t status = -1;
+    const std::string report = runExample(name, status);
+    ASSERT_EQ(status, 0);
+    expectEquilibrium(report);
+  }
 }
 
 }  // namespace
