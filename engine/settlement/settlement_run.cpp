@@ -24,13 +24,44 @@ double workingDiameter(bool english, double diameter) {
   return english ? diameter : diameter / 1000.0;
 }
 
-void writeRefusal(std::ostream& report) {
+void writeStiffnessRefusal(std::ostream& report) {
   report << '\n';
   report << ReportLine().x(10).a("THE LOAD-SETTLEMENT CURVE IS NOT COMPUTED BECAUSE THE AXIAL").str()
          << '\n';
   report << ReportLine().x(10).a("STIFFNESS (AREA TIMES MODULUS OF ELASTICITY) IS ZERO OR").str()
          << '\n';
   report << ReportLine().x(10).a("NEGATIVE ALONG THE PILE.").str() << '\n';
+}
+
+// Without a march the plot-data file still gets blocks 4 and 5 (element depths with zero
+// loads and movements), so that the blocks after them are read where the reader expects.
+void writeEmptySettlementBlocks(std::ostream& plot, SettlementState& st, const WriterUnits& units) {
+  for (int b = 1; b <= st.source.elementCount; ++b) {
+    st.elements[b] = ElementResult{};
+    st.elements[b].midDepth = st.pileLength - (b - 0.5) * st.elementLength;
+  }
+  for (int k = 1; k <= kTipMovementCount; ++k) {
+    st.results[k] = TipMovementResult{};
+    writeLoadDistributionBlock(plot, st, units);
+  }
+  for (int k = 1; k <= kTipMovementCount; ++k) {
+    plot << ReportLine().e(0.0, 17, 4).e(0.0, 16, 4).e(0.0, 16, 4).e(0.0, 16, 4).str() << '\n';
+  }
+}
+
+// The q-w curve from the t-z method's tip resistance at the last depth row.
+void buildTipCurve(const InputModel& input, SettlementState& st, bool english, bool usace,
+                   double od, double embeddedLength) {
+  QwCurveInput tip;
+  tip.usace = usace;
+  tip.english = english;
+  const int lastRow = st.source.rowCount;
+  const double qp = lastRow >= 1 ? st.source.tipResistance[lastRow] : 0.0;
+  tip.tipResistance = english ? qp * 1000.0 : qp;  // kip to lb
+  tip.diameter = od;
+  tip.tipSoilType = input.points[profilePointAtOrBelow(input, embeddedLength)].soilType;
+  tip.frictionAngle = st.curveCount >= 1 ? st.curves[st.curveCount].frictionAngle : 0.0;
+  buildQwCurve(st.qw, tip);
 }
 
 }  // namespace
@@ -55,16 +86,7 @@ void computeLoadSettlement(const InputModel& input, const RunContext& context,
   std::string reason;
   if (!buildTzCurveList(st, input, pile, reason)) throw RunFailure(reason);
 
-  QwCurveInput tip;
-  tip.usace = usace;
-  tip.english = english;
-  const int lastRow = st.source.rowCount;
-  const double qp = lastRow >= 1 ? st.source.tipResistance[lastRow] : 0.0;
-  tip.tipResistance = english ? qp * 1000.0 : qp;
-  tip.diameter = od;
-  tip.tipSoilType = input.points[profilePointAtOrBelow(input, embeddedLength)].soilType;
-  tip.frictionAngle = st.curveCount >= 1 ? st.curves[st.curveCount].frictionAngle : 0.0;
-  buildQwCurve(st.qw, tip);
+  buildTipCurve(input, st, english, usace, od, embeddedLength);
 
   writeTzCurves(report, plot, st, units);
   writeQwCurve(report, st.qw, units);
@@ -80,22 +102,9 @@ void computeLoadSettlement(const InputModel& input, const RunContext& context,
   section.length = st.pileLength;
   buildStiffnessTable(st, input, section);
 
-  const bool canMarch = stiffnessIsPositive(st) && elements >= 1;
-  if (!canMarch) {
-    // No march: the report says why, and the plot-data file keeps its layout (depths with
-    // zero loads and movements) so that the blocks after it are still read correctly.
-    writeRefusal(report);
-    for (int k = 1; k <= kTipMovementCount; ++k) {
-      st.results[k] = TipMovementResult{};
-      for (int b = 1; b <= elements; ++b) {
-        st.elements[b] = ElementResult{};
-        st.elements[b].midDepth = st.pileLength - (b - 0.5) * st.elementLength;
-      }
-      writeLoadDistributionBlock(plot, st, units);
-    }
-    for (int k = 1; k <= kTipMovementCount; ++k) {
-      plot << ReportLine().e(0.0, 17, 4).e(0.0, 16, 4).e(0.0, 16, 4).e(0.0, 16, 4).str() << '\n';
-    }
+  if (!stiffnessIsPositive(st)) {
+    writeStiffnessRefusal(report);
+    writeEmptySettlementBlocks(plot, st, units);
     return;
   }
 
