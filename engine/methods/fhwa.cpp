@@ -139,7 +139,10 @@ double TomlinsonWalk::enterClay(std::span<const double> layerDepths, int k, int 
     const double tanOmega = std::tan(radians(taperAngle));
     const double lowerWidth = diameterLength - 2.0 * (incrementBottom + layerThickness_) * tanOmega;
     const double upperWidth = diameterLength - 2.0 * incrementBottom * tanOmega;
-    ratio_ = penetrationSum_ / ((lowerWidth + upperWidth) / 2.0);
+    // A taper that closes the section leaves no width to divide by: the ratio is then
+    // taken as very large rather than undefined.
+    const double width = std::max((lowerWidth + upperWidth) / 2.0, 1.0e-10);
+    ratio_ = penetrationSum_ / width;
   }
   // Once sand follows the clay the penetration ratio keeps its value.
   if (k < incrementCount && neighbours.nextSoilType - 1.0 < 0.9) frozen_ = true;

@@ -119,6 +119,10 @@ void computeLambdaRows(const LambdaPile& pile, std::span<const LambdaIncrement> 
 
   const double perimeterLength = kPi * pile.diameter / (pile.english ? 12.0 : 1000.0);
   const double dz = pile.depthIncrement;
+  if (perimeterLength <= 0.0 || dz <= 0.0) {  // no shaft: no skin friction
+    for (LambdaRow& row : rows) row = LambdaRow{};
+    return;
+  }
 
   for (std::size_t i = 0; i < rows.size(); ++i) {
     LambdaRow& row = rows[i];
