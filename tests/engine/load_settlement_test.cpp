@@ -243,6 +243,29 @@ TEST(LoadSettlementRun, ZeroStiffnessIsRefusedAndTheFileKeepsItsLayout) {
   EXPECT_EQ(lines, 1 + 3 * 11 + 9 * 13 + 9);
 }
 
+TEST(LoadSettlementRun, TakesTheLoadTransferColumnAtThePrintedRows) {
+  auto computation = std::make_unique<ComputationState>();
+  ComputationState& c = *computation;
+  c.depthRowCount = 11;
+  for (int i = 1; i <= 11; ++i) {
+    c.rowDepth[i] = i - 1.0;
+    c.loadTransferSkin[i] = 10.0 * i;
+    c.loadTransferTip[i] = 100.0 + i;
+    c.methods[kMethodApi].skinFriction[i] = -1.0;  // the reported column is not used
+  }
+  c.printedRowCount = 3;
+  c.printedRows[1] = 1;
+  c.printedRows[2] = 6;
+  c.printedRows[3] = 11;
+  LoadTransferSource source;
+  takeLoadTransferSource(c, source);
+  EXPECT_EQ(source.rowCount, 3);
+  EXPECT_EQ(source.elementCount, 3);
+  EXPECT_DOUBLE_EQ(source.depth[2], 5.0);
+  EXPECT_DOUBLE_EQ(source.skinFriction[2], 60.0);
+  EXPECT_DOUBLE_EQ(source.tipResistance[3], 111.0);
+}
+
 TEST(LoadSettlementRun, TooManyCurvesEndTheRunWithAReason) {
   PileFixture f;
   InputModel& in = f.state->input;
@@ -290,6 +313,10 @@ TEST(LoadSettlementRun, WritesTheCurvesAndTheLoadSettlementTable) {
 
   const std::string report = f.report.str();
   EXPECT_NE(report.find("* COMPUTE LOAD-DISTRIBUTION AND LOAD-SETTLEMENT *"), std::string::npos);
+  // The first row of a load-distribution table is the tip: 60 ft, the tip load and movement.
+  EXPECT_NE(report.find("      FT.   PSI        KIP       KIP        KIP     IN.        IN.       IN.\n"
+                        "     60.00                    0.521E-01                     0.100E-03\n"),
+            std::string::npos);
   EXPECT_NE(report.find("        TIP   LOAD        TIP MOVEMENT\n"), std::string::npos);
   EXPECT_NE(report.find("      LOAD VERSUS SETTLEMENT CURVE"), std::string::npos);
 }
