@@ -1,5 +1,6 @@
 // The offshore lines of the input echo, checked as text.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -15,7 +16,8 @@ namespace {
 namespace fs = std::filesystem;
 
 std::string echoOf(RunState& state) {
-  const fs::path path = fs::temp_directory_path() / "corvex_offshore_echo_test.cx6o";
+  const fs::path path = fs::temp_directory_path() /
+                         ("corvex_offshore_echo_" + std::to_string(::getpid()) + ".cx6o");
   state.context.report.open(path, std::ios::out | std::ios::trunc | std::ios::binary);
   writeOffshoreSoilTable(state);
   state.context.report.close();

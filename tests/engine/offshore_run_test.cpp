@@ -2,6 +2,7 @@
 // cone-based methods run at all, and with it on every selected method has its plot block in
 // the fixed order.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -27,9 +28,10 @@ const fs::path kExamples = fs::path(CORVEX_SOURCE_DIR) / "examples";
 class OffshoreRun : public ::testing::Test {
  protected:
   void SetUp() override {
+    // The process id keeps two test programs running at once apart.
     folder_ = fs::temp_directory_path() /
-              ("corvex_offshore_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-               "_" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+              ("corvex_offshore_" + std::to_string(::getpid()) + "_" +
+               ::testing::UnitTest::GetInstance()->current_test_info()->name());
     fs::create_directories(folder_);
     previous_ = fs::current_path();
   }
