@@ -272,5 +272,19 @@ TEST(FhwaRoutine, EndBearingStepUsesTheToeRuleAndRestoresNq) {
   EXPECT_EQ(c.increments[30].nq, 12.0);
 }
 
+// A tapered timber pile (ω = 0.5°, 12 in at the head): the skin friction of each row uses
+// the perimeter of the row's own diameter, at 10 ft 3.14159·(1 − 2·10·tan 0.5°) = 2.593265 ft.
+TEST(FhwaRoutine, TaperedPileRowsUseTheirOwnPerimeter) {
+  auto state = test::makeColumn({{0, 40, 1.0, 60.0, 1.0, 32.0}}, test::Pile{});
+  state->input.pileType = 2;
+  state->input.taperAngle = 0.5;
+  test::prepare(*state);
+  computeFhwaUnitResistance(*state);
+  const MethodResults& m = state->computation.methods[kMethodFhwa];
+  const double meanFriction = (m.unitFriction[10] + m.unitFriction[11]) / 2.0;
+  ASSERT_GT(meanFriction, 0.0);
+  EXPECT_NEAR(m.incrementForce[11] / (meanFriction * 1.0), 2.593265, 1e-6);
+}
+
 }  // namespace
 }  // namespace corvex
