@@ -243,6 +243,24 @@ TEST(LoadSettlementRun, ZeroStiffnessIsRefusedAndTheFileKeepsItsLayout) {
   EXPECT_EQ(lines, 1 + 3 * 11 + 9 * 13 + 9);
 }
 
+TEST(LoadSettlementRun, UsaceTipCurveFollowsTheSoilAtTheTip) {
+  PileFixture clay;
+  clay.state->input.tzMethod = 2;
+  clay.run();
+  // Clay at 60 ft: 100 kip x 0.5 x sqrt(0.5 / 0.24) = 72.169 kip at w = 0.5 in.
+  EXPECT_NEAR(clay.st().qw.q[8], 72168.78, 0.01);
+
+  PileFixture sand;
+  InputModel& in = sand.state->input;
+  in.tzMethod = 2;
+  in.points[1].soilType = 1.0;
+  in.points[2].soilType = 1.0;
+  in.points[1].frictionAngle = 36.0;
+  in.points[2].frictionAngle = 30.0;  // the deepest curve's angle: the square-root rule
+  sand.run();
+  EXPECT_NEAR(sand.st().qw.q[10], 100000.0 * 1.290994, 0.1);
+}
+
 TEST(LoadSettlementRun, TakesTheLoadTransferColumnAtThePrintedRows) {
   auto computation = std::make_unique<ComputationState>();
   ComputationState& c = *computation;
