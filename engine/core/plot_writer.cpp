@@ -8,6 +8,11 @@ namespace {
 
 bool fits(const std::string& field) { return field.find('*') == std::string::npos; }
 
+// A scientific field that keeps its leading zero ("-0.12E+09", not "-.123E+09").
+bool fitsWithLeadingZero(const std::string& field) {
+  return fits(field) && field.find(".") > 0 && field[field.find(".") - 1] == '0';
+}
+
 }  // namespace
 
 std::string plotNumber(double value, int width, int decimals) {
@@ -15,9 +20,9 @@ std::string plotNumber(double value, int width, int decimals) {
     std::string field = fmtF(value, width, d);
     if (fits(field)) return field;
   }
-  for (int d = width - 7; d >= 1; --d) {
+  for (int d = width - 6; d >= 1; --d) {
     std::string field = fmtE(value, width, d);
-    if (fits(field)) return field;
+    if (fitsWithLeadingZero(field)) return field;
   }
   return fmtE(value, width, 1);
 }
