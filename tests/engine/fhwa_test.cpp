@@ -286,5 +286,26 @@ TEST(FhwaRoutine, TaperedPileRowsUseTheirOwnPerimeter) {
   EXPECT_NEAR(m.incrementForce[11] / (meanFriction * 1.0), 2.593265, 1e-6);
 }
 
+// SI units: the adhesion chart and the soft-clay test read su in ksf (su/47.88). A clay
+// profile from the surface, second increment:
+//   su = 47.88 kPa (1 ksf, not soft): case 3, R = 0, α = 0.923, f = 44.19324 kPa
+//   su = 30 kPa (0.6266 ksf, soft): case 2, α = 0.519 − 0.1266·0.242 = 0.488371, f = 14.65113 kPa
+TEST(FhwaRoutine, MetricClayReadsTheChartsInKsf) {
+  struct Case { double su, expected; };
+  for (const Case& c : {Case{47.88, 44.19324}, Case{30.0, 14.65113}}) {
+    test::Pile pile;
+    pile.od = 300.0;  // mm
+    pile.embedded = 10.0;
+    pile.dz = 0.5;
+    auto state = test::makeColumn({{0, 20, 2.0, 8.0, 0.0, 0.0, 0.0, c.su, c.su / 2}}, pile);
+    state->input.unitSystem = 2;
+    test::prepare(*state);
+    computeFhwaUnitResistance(*state);
+    const MethodResults& m = state->computation.methods[kMethodFhwa];
+    EXPECT_EQ(m.outsideFriction[2], 0.0) << "su " << c.su;  // first increment: no case yet
+    EXPECT_NEAR(m.outsideFriction[4], c.expected, 1e-5) << "su " << c.su;
+  }
+}
+
 }  // namespace
 }  // namespace corvex
