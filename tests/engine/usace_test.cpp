@@ -208,5 +208,26 @@ TEST(UsaceRoutine, ModeTwoRowBelowTheUserCriticalDepth) {
   EXPECT_NEAR(state->computation.endBearing.unitEndBearing[2 * 10], 6.9, 1e-9);
 }
 
+// Mode 1: σ′v = 0.06 ksf per ft first exceeds 3.5 ksf at the increment ending at 59 ft, so
+// the routine sets the end-bearing critical depth to 59·0.5 = 29.5 ft. From the increment
+// starting at 30 ft the stress is held at σ′v(31 ft) = 1.86 ksf: q = 1.86·23 = 42.78 ksf at
+// 40 ft, where σ′v·Nq would be 2.4·23 = 55.2 ksf. Before the routine has run, the profile's
+// critical depth (59 ft) stands and 40 ft is still above it.
+TEST(UsaceRoutine, ModeOneCriticalDepthForEndBearing) {
+  test::Pile pile;
+  pile.embedded = 60.0;
+  auto state = test::makeColumn({{0, 80, 1.0, 60.0, 1.0, 30.0}}, pile);
+  state->input.criticalDepthMode = 1;
+  state->input.methodSwitch[4] = 0;
+  test::prepare(*state);
+  runEndBearingSteps(*state, kMethodUsace);
+  EXPECT_NEAR(state->computation.endBearing.unitEndBearing[2 * 40], 55.2, 1e-9);
+  computeUsaceUnitResistance(*state);
+  EXPECT_NEAR(state->computation.usace.stressCriticalDepth, 29.5, 1e-12);
+  runEndBearingSteps(*state, kMethodUsace);
+  EXPECT_NEAR(state->computation.endBearing.unitEndBearing[2 * 40], 42.78, 1e-9);
+  EXPECT_NEAR(state->computation.endBearing.unitEndBearing[2 * 29], 0.06 * 29 * 23.0, 1e-9);
+}
+
 }  // namespace
 }  // namespace corvex
