@@ -211,7 +211,8 @@ void writePileProperties(RunState& state) {
     writeLine(out, indent("NONCIRCULAR PILE PROPERTIES : "));
     writeEmptyLines(out, 1);
     writeLengths(out, in, labels);
-    writeValueLine(out, "- PERIMETER OF PILE         =", in.perimeter, labels.length);
+    // The perimeter is given in inches (mm), like the diameters, so it carries their label.
+    writeValueLine(out, "- PERIMETER OF PILE         =", in.perimeter, labels.diameter);
     writeValueLine(out, "- TIP AREA OF PILE          =",
                    english(in) ? in.tipArea * 144.0 : in.tipArea, labels.area);
     writeIncrement(out, in, labels);

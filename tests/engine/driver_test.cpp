@@ -63,6 +63,14 @@ class DriverRun : public ::testing::Test {
     plot_ = readLines(folder_ / "run.cx6p");
   }
 
+  void echoOnly(RunState& state) {
+    setUnitLabels(state.input.unitSystem, state.context.labels);
+    state.context.report.open(folder_ / "echo.cx6o");
+    writeInputEcho(state);
+    state.context.report.close();
+    report_ = readLines(folder_ / "echo.cx6o");
+  }
+
   // The table rows that follow a method title, up to the next empty line.
   std::vector<std::string> tableOf(const std::string& title) const {
     std::vector<std::string> rows;
@@ -163,6 +171,37 @@ TEST_F(DriverRun, TensionTableShowsTheSelfWeight) {
   const auto api = tableOf("*  API RP-2A (1994)  *");
   ASSERT_EQ(api.size(), 3u);
   EXPECT_NEAR(numbersOf(api[2])[2], 0.3, 1e-12);
+}
+
+TEST_F(DriverRun, EchoOfNoncircularAndOfEnhancedEndSection) {
+  test::Layer sand;
+  sand.bottom = 30;
+  auto h = test::makeColumn({sand}, test::Pile{48.0 / 3.14159989, 0.0, 20.0, 1.0});
+  h->input.pileType = 6;
+  h->input.perimeter = 48.0;  // in
+  h->input.tipArea = 0.5;     // ft2 after reading: 72 in2 as read
+  echoOnly(*h);
+  EXPECT_TRUE(reportHas("          H-Pile/Steel Pile"));
+  EXPECT_TRUE(reportHas("          NONCIRCULAR PILE PROPERTIES : "));
+  EXPECT_TRUE(reportHas("          - PERIMETER OF PILE         =     48.00 IN."));
+  EXPECT_TRUE(reportHas("          - TIP AREA OF PILE          =     72.00 IN2"));
+  EXPECT_TRUE(reportHas("          - CROSS SECTION AREA        =     72.00 IN2"));
+
+  auto pipe = test::makeColumn({sand}, test::Pile{24.0, 22.0, 40.0, 1.0});
+  pipe->input.enhancedEndLength = 6.0;
+  pipe->input.enhancedEndInnerDiameter = 20.0;
+  pipe->input.plugMode = 1;
+  pipe->input.criticalDepthMode = 2;
+  pipe->input.userCriticalDepth = 12.5;
+  pipe->input.methodSwitch[2] = 1;
+  echoOnly(*pipe);
+  EXPECT_TRUE(reportHas("          - LENGTH OF ENHANCED "));
+  EXPECT_TRUE(reportHas("            END SECTION               =      6.00 FT."));
+  EXPECT_TRUE(reportHas("            ENHANCED END SECTION      =     20.00 IN."));
+  EXPECT_TRUE(reportHas("          Plugged for open-ended pile"));
+  EXPECT_TRUE(reportHas("              At User-Specified Critical Depth =     12.50 FT."));
+  // pi/4 * (24^2 - 22^2) with pi in single precision: 0.78539997 * 92 = 72.257.
+  EXPECT_TRUE(reportHas("          - CROSS SECTION AREA        =     72.26 IN2"));
 }
 
 TEST(PlotNumber, WideValuesStayReadable) {
