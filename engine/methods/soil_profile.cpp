@@ -24,7 +24,10 @@ void fillMissingFrictionAngles(RunState& state) {
   ComputationState& c = state.computation;
   for (int k = 1; k <= c.incrementCount; ++k) {
     IncrementSoil& seg = c.increments[k];
-    if (seg.frictionAngle < 1.0e-10 && seg.blowCount > 0.0) {
+    // The blow-count column of a clay layer holds its yield stress ratio, which the SPT
+    // chart cannot turn into a friction angle: clay keeps its own angle.
+    const bool clay = seg.soilType == 2.0;
+    if (!clay && seg.frictionAngle < 1.0e-10 && seg.blowCount > 0.0) {
       seg.frictionAngle = PhiFromN(seg.blowCount, bottomStressPsi(state, k));
     }
   }

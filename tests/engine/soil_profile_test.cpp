@@ -67,12 +67,14 @@ TEST(SoilProfile, PropertiesInterpolatedAtIncrementMidDepth) {
 TEST(SoilProfile, MissingFrictionAngleFromBlowCountOnlyWhereACountExists) {
   Layer loose = sand(0, 5, 60, 0);
   loose.blowCount = 10;
-  auto s = makeColumn({loose, clay(5, 10, 50, 1.0)}, Pile{});
+  Layer overconsolidated = clay(5, 10, 50, 1.0);
+  overconsolidated.blowCount = 2.0;  // the clay table's yield stress ratio
+  auto s = makeColumn({loose, overconsolidated}, Pile{});
   prepare(*s);
   // Increment 1: bottom stress 0.06 ksf = 60/144 psi; curve A 38, curve B 32 at N = 10:
   // 38 - 6 * (0.41667 / 20) = 37.875.
   EXPECT_NEAR(s->computation.increments[1].frictionAngle, 37.875, 1e-9);
-  EXPECT_EQ(s->computation.increments[6].frictionAngle, 0.0);  // clay, no count
+  EXPECT_EQ(s->computation.increments[6].frictionAngle, 0.0);  // clay: no angle from YSR
 }
 
 TEST(SoilProfile, MissingUndrainedStrengthFromConeResistance) {
