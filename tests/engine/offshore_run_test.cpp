@@ -14,6 +14,7 @@
 #include "core/run.h"
 #include "core/segment_table.h"
 #include "methods/end_bearing_steps.h"
+#include "methods/icp_mtd.h"
 #include "methods/offshore_run.h"
 #include "methods/soil_profile.h"
 
@@ -217,6 +218,34 @@ TEST(OffshoreConeResistance, WallForceOfAnOpenPile) {
   EXPECT_NEAR(state->computation.endBearing.wallForce[21], 114.5371, 1e-3);
   runEndBearingSteps(*state, kMethodApi);
   EXPECT_NEAR(state->computation.endBearing.wallForce[21], 18.32594, 1e-3);
+}
+
+// A clay layer with a negative plasticity index: the clay rule reads the chart's first angle
+// and the run notes it once in the report, however many increments carry it.
+TEST(OffshoreConeResistance, NegativePlasticityIndexIsNotedOnce) {
+  auto state = sandColumn(60000.0, false);
+  for (int k : {1, 2}) {
+    ProfilePoint& p = state->input.points[k];
+    p.soilType = 2.0;
+    p.undrainedShear = 2.0;
+    p.remoldedShear = 1.0;
+    p.blowCount = 2.0;  // yield stress ratio
+    p.plasticityIndex = -5.0;
+  }
+  buildSegmentTable(*state);
+  buildDepthRows(*state);
+  computeSoilProfile(*state);
+  const fs::path path = fs::temp_directory_path() /
+                        ("corvex_offshore_pi_" + std::to_string(::getpid()) + ".cx6o");
+  state->context.report.open(path, std::ios::out | std::ios::trunc);
+  computeIcpMtdUnitResistance(*state);
+  state->context.report.close();
+  std::ifstream in(path);
+  std::stringstream text;
+  text << in.rdbuf();
+  fs::remove(path);
+  EXPECT_EQ(text.str(), "ERROR - NO DATA FOUND FOR PLASTIC INDEX.\n");
+  EXPECT_GT(state->computation.methods[kMethodIcpMtd].outsideFriction[20], 0.0);
 }
 
 }  // namespace
