@@ -197,5 +197,23 @@ TEST(OffshoreClay, EndBearingByDrainageAndPlugMode) {
   }
 }
 
+// The same pile and sand in SI units (D 914.4 mm, Di 863.6 mm, L 30.48 m, 6.096 m above the
+// tip, qc and stress times 47.880259 kPa/ksf): pa = 100 kPa is 2.088555 ksf and 0.02 mm is
+// 0.0007874 in, so the friction is the English hand value in kPa.
+TEST(IcpMtdSand, SiUnitsGiveTheSameFrictionInKpa) {
+  constexpr double kKpaPerKsf = 47.880259;
+  OffshorePile pile = openPipe();
+  pile.english = false;
+  pile.diameter *= 25.4;
+  pile.endInnerDiameter *= 25.4;
+  pile.embeddedLength *= 0.3048;
+  OffshoreIncrement sand = sandAt80ft();
+  sand.topDepth *= 0.3048;
+  sand.coneResistance *= kKpaPerKsf;
+  sand.stressTop *= kKpaPerKsf;
+  sand.stressBottom *= kKpaPerKsf;
+  EXPECT_NEAR(icpMtdSideFriction(sand, pile).outside.bottom / kKpaPerKsf, 0.9922215, 2e-4 * 0.9922215);
+}
+
 }  // namespace
 }  // namespace corvex

@@ -120,5 +120,23 @@ TEST(NgiEndBearing, SandOpenAndClosedAndClay) {
   EXPECT_DOUBLE_EQ(ngiEndBearing(clay(2.0, 1.0, 4.0, 30.0), open).top, 18.0);
 }
 
+// The same pile and sand in SI units (D 914.4 mm, Di 863.6 mm, L 30.48 m, 6.096 m above the
+// tip, qc and stress times 47.880259 kPa/ksf): pa = 100 kPa is 2.088555 ksf and 0.02 mm is
+// 0.0007874 in, so the friction is the English hand value in kPa.
+TEST(NgiSand, SiUnitsGiveTheSameFrictionInKpa) {
+  constexpr double kKpaPerKsf = 47.880259;
+  OffshorePile pile = closedPile();
+  pile.english = false;
+  pile.diameter *= 25.4;
+  pile.endInnerDiameter *= 25.4;
+  pile.embeddedLength *= 0.3048;
+  OffshoreIncrement sand = sandAt80ft(200.0);
+  sand.topDepth *= 0.3048;
+  sand.coneResistance *= kKpaPerKsf;
+  sand.stressTop *= kKpaPerKsf;
+  sand.stressBottom *= kKpaPerKsf;
+  EXPECT_NEAR(ngiSideFriction(sand, pile).outside.bottom / kKpaPerKsf, 1.500059, 2e-4 * 1.500059);
+}
+
 }  // namespace
 }  // namespace corvex
