@@ -69,3 +69,43 @@ TEST(DynamicLibraryTest, ErrorFamilyMessages) {
 
 }  // namespace
 }  // namespace corvex
+
+namespace corvex {
+namespace {
+
+TEST(DynamicLibraryTest, MissingDependencyAndUnresolvedSymbolRaise) {
+  const std::filesystem::path fixtures = CORVEX_BINDER_FIXTURES;
+  // The dependent library alone in a folder: its dependency cannot be located.
+  const auto folder = std::filesystem::temp_directory_path() / ("corvex-dep-" + std::to_string(getpid()));
+  std::filesystem::create_directories(folder);
+  std::filesystem::copy_file(fixtures / "libcorvex_fixture_dependent.so", folder / "libcorvex_fixture_dependent.so",
+                             std::filesystem::copy_options::overwrite_existing);
+  TDynamicLibrary dependent;
+  dependent.SetLibraryName((folder / "libcorvex_fixture_dependent.so").string());
+  try {
+    dependent.Open();
+    FAIL() << "no exception";
+  } catch (const EFileNotFoundError& error) {
+    EXPECT_STREQ(error.what(), "Library could not be located");
+  }
+  EXPECT_FALSE(dependent.IsOpen());
+  std::filesystem::remove_all(folder);
+
+  // Beside its dependency it loads.
+  dependent.SetLibraryName((fixtures / "libcorvex_fixture_dependent.so").string());
+  dependent.Open();
+  EXPECT_TRUE(dependent.IsOpen());
+
+  TDynamicLibrary unresolved;
+  unresolved.SetLibraryName((fixtures / "libcorvex_fixture_unresolved.so").string());
+  try {
+    unresolved.Open();
+    FAIL() << "no exception";
+  } catch (const EInitError& error) {
+    EXPECT_STREQ(error.what(), "Library failed to properly initialize");
+  }
+  EXPECT_FALSE(unresolved.IsOpen());
+}
+
+}  // namespace
+}  // namespace corvex
