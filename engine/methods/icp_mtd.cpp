@@ -28,10 +28,7 @@ double icpMtdSandSideFriction(const OffshoreIncrement& increment, const Offshore
   const double qc = increment.coneResistance;
   const double d = pile.diameter;
   const double di = pile.endInnerDiameter;
-  const double equivalentRadius = std::sqrt(std::max(d * d - di * di, 0.0) / 4.0);
-  const double hOverR = equivalentRadius > 0.0
-                            ? std::max(heightAboveTip(increment, pile) / equivalentRadius, 8.0)
-                            : 8.0;
+  const double hOverR = heightOverEquivalentRadius(increment, pile);
   const double stress = std::max(sigmaV, 0.0);
 
   const double radialStress = 0.029 * qc * std::pow(stress / pa, 0.13) * std::pow(hOverR, -0.38);

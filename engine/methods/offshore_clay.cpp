@@ -19,17 +19,15 @@ constexpr std::array<double, 17> kInterfaceAngleByPi = {
     15.2, 14.7, 13.0, 12.3, 11.5, 10.0, 9.2,  8.5};
 constexpr double kPiStep = 5.0;
 
-// Distance above the tip over the equivalent radius R* = sqrt((D^2 - Di^2) / 4), floored at 8.
-double normalisedHeightAboveTip(const OffshoreIncrement& increment, const OffshorePile& pile) {
+}  // namespace
+
+double heightOverEquivalentRadius(const OffshoreIncrement& increment, const OffshorePile& pile) {
   const double d = pile.diameter;
   const double di = pile.endInnerDiameter;
   const double equivalentRadius = std::sqrt(std::max(d * d - di * di, 0.0) / 4.0);
-  const double h = heightAboveTip(increment, pile);
-  if (equivalentRadius <= 0.0) return 8.0;
-  return std::max(h / equivalentRadius, 8.0);
+  if (!(equivalentRadius > 0.0)) return 8.0;
+  return std::max(heightAboveTip(increment, pile) / equivalentRadius, 8.0);
 }
-
-}  // namespace
 
 double ultimateInterfaceAngle(double plasticityIndex) {
   if (!(plasticityIndex > 0.0)) return kInterfaceAngleByPi.front();
@@ -51,7 +49,7 @@ double clayRadialStressCoefficient(const OffshoreIncrement& increment, const Off
   const double logSensitivity = (su > 0.0 && sur > 0.0) ? std::log10(su / sur) : 0.0;
   const double ysr = std::max(increment.yieldStressRatio, 0.0);
   const double kc = (2.0 - 0.625 * logSensitivity) * std::pow(ysr, 0.42) *
-                    std::pow(normalisedHeightAboveTip(increment, pile), -0.2);
+                    std::pow(heightOverEquivalentRadius(increment, pile), -0.2);
   // A very sensitive clay would drive the coefficient below zero; the shaft cannot pull
   // the soil, so the radial stress stops at zero.
   return std::max(kc, 0.0);

@@ -9,6 +9,10 @@
 
 namespace corvex {
 
+// Distance above the tip over the equivalent radius R* = sqrt((D^2 - Di^2) / 4), raised to 8
+// near the tip (the ICP/MTD sand and clay rules).
+double heightOverEquivalentRadius(const OffshoreIncrement& increment, const OffshorePile& pile);
+
 // Ultimate interface friction angle (degrees) read from the chart against plasticity index
 // (PI = 0, 5, ..., 80), clamped at both ends of the chart.
 double ultimateInterfaceAngle(double plasticityIndex);
