@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <string_view>
 
 #include "project/assign_error.h"
 #include "project/evaluator.h"
@@ -110,4 +111,9 @@ bool TDataEditLogic::ExitCheck(TMessageLayer& messages)
     SetNumber(value);
     valid_ = true;
     return true;
+}
+
+bool TDataEditLogic::ExtendsExpression(char key)
+{
+    return std::string_view("+-/*^=%!").find(key) != std::string_view::npos;
 }

@@ -54,6 +54,10 @@ public:
     bool ExitCheck(TMessageLayer& messages);
     bool Valid() const { return valid_; }
 
+    // True for the operator keys that, typed while the whole text is selected, move the caret
+    // to the end first so that they extend the expression instead of replacing it.
+    static bool ExtendsExpression(char key);
+
 private:
     void PullValueIntoLimits();
 

@@ -152,6 +152,13 @@ bool IsUnaryMinus(const std::string& text, std::size_t pos, std::size_t operandS
     return false;
 }
 
+// A "+" right after the exponent letter of a number ("1e+5") belongs to the number.
+bool IsExponentSign(const std::string& text, std::size_t pos)
+{
+    return pos >= 2 && (text[pos - 1] == 'e' || text[pos - 1] == 'E') &&
+           (std::isdigit(static_cast<unsigned char>(text[pos - 2])) || text[pos - 2] == '.');
+}
+
 struct TOperand {
     std::string Text;
     std::optional<double> Value;
@@ -193,6 +200,7 @@ double EvaluateFlat(const std::string& text)
         const char c = text[pos];
         if (!IsOperator(c)) continue;
         if (c == '-' && IsUnaryMinus(text, pos, operandStart)) continue;
+        if (c == '+' && IsExponentSign(text, pos)) continue;
         operands.push_back({text.substr(operandStart, pos - operandStart), std::nullopt});
         operators.push_back(c);
         operandStart = pos + 1;

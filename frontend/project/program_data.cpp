@@ -43,6 +43,13 @@ void TProgramData::SetUnits(int system, TProjectTables& tables)
     TipArea *= l * l;
     SectionArea *= l * l;
     Modulus *= f.Force / (l * l);
+    // The CPT points are held in the system's own units (ft and ksf, or m and kPa) and are
+    // written with the system's flag, so they change with it.
+    const double coneFactor = f.Force / (p * p) * (system == 1 ? 0.001 : 1000.0);
+    for (TCptPoint& point : CptPoints) {
+        point.X *= coneFactor;
+        point.Y *= p;
+    }
     for (double* length : {&TotalLength, &EndSectionLength, &ZeroFrictionLength, &StickupLength, &Increment,
                            &LastLayerBottom, &CriticalDepth})
         *length *= p;

@@ -93,8 +93,9 @@ public:
     std::int32_t WavePointCount = 0;
     std::int32_t CptCount = 0;
 
-    // The project's CPT points (qc, depth), written to the CPT file by Save. The CPT editor
-    // fills them and keeps CptCount equal to their number; the graph shows them.
+    // The project's CPT points (qc, depth) in the project's units (ksf and ft, or kPa and m),
+    // written to the CPT file by Save and converted by SetUnits. The CPT editor fills them and
+    // keeps CptCount equal to their number; the CPT graph shows them.
     std::vector<TCptPoint> CptPoints;
 
     // CPT import settings of the CPT editor, held in memory only.

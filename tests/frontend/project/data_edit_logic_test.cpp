@@ -82,6 +82,12 @@ TEST(DataEditLogic, LimitsStayOrderedAndPullTheValueIn)
     EXPECT_EQ(field.Text(), "-5");
 }
 
+TEST(DataEditLogic, OperatorKeysExtendTheExpression)
+{
+    for (char key : std::string("+-/*^=%!")) EXPECT_TRUE(TDataEditLogic::ExtendsExpression(key)) << key;
+    for (char key : std::string("0a.(e$")) EXPECT_FALSE(TDataEditLogic::ExtendsExpression(key)) << key;
+}
+
 TEST(DataEditLogic, HexDisplay)
 {
     TDataEditLogic field;

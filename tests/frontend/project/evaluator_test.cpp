@@ -54,6 +54,8 @@ TEST(Evaluator, ValuesOfExpressions)
         {"-sqrt(4)", -2},
         {"sin(-pi/2)", -1},
         {"2^-1", 0.5},
+        {"1e+2+1", 101},
+        {"1.5E+1*2", 30},
     };
     for (const auto& c : cases) EXPECT_NEAR(evaluator::Evaluate(c.Text), c.Expected, 1e-12) << c.Text;
     EXPECT_NEAR(evaluator::Evaluate("pi*0.6^2/4"), 3.14159265358979 * 0.36 / 4, 1e-12);

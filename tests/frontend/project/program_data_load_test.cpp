@@ -342,6 +342,15 @@ TEST_F(ProgramDataLoad, UnitSwitchConvertsTheScalarValues)
     const double before = p.StickupLength;
     p.SetUnits(1, tables);
     EXPECT_EQ(p.StickupLength, before);
+
+    // CPT points: 1 ksf = 1000 lb/ft^2 * 0.0044482 kN/lb / 0.092903 m^2/ft^2 = 47.880 kPa.
+    p.CptPoints = {{1.0, 10.0}};
+    p.SetUnits(2, tables);
+    EXPECT_NEAR(p.CptPoints[0].X, 47.880, 1e-3);
+    EXPECT_NEAR(p.CptPoints[0].Y, 3.048, 1e-12);
+    p.SetUnits(1, tables);
+    EXPECT_NEAR(p.CptPoints[0].X, 1.0, 1e-9);
+    EXPECT_NEAR(p.CptPoints[0].Y, 10.0, 1e-9);
 }
 
 TEST_F(ProgramDataLoad, EnglishProjectSwitchedToSIAndBackKeepsEveryValue)
