@@ -16,6 +16,7 @@
 
 #include "results/graph_palette.h"
 #include "results/plot_zoom.h"
+#include "results/qt_plot_commands.h"
 #include "results/qt_canvas.h"
 
 namespace corvex {
@@ -83,6 +84,7 @@ TPlotForm::TPlotForm(TGraphPlot& graph, QWidget* parent) : QMainWindow(parent), 
   legend_->viewport()->installEventFilter(this);
 
   BuildMenu();
+  InstallPlotCommands(*this);
 
   // 3. One legend item and one Plot-menu item per active curve.
   for (int i = 0; i < graph_.LineCount(); ++i)
