@@ -120,6 +120,17 @@ TEST_F(OffshoreRun, AllNineMethodsWriteTheirBlocksInOrder) {
       EXPECT_NEAR(v[2], results(order[b]).endBearing[i], 0.06) << "block " << b << " row " << r;
     }
   }
+  // ICP/MTD unit friction at the tip row (100 ft), from the rule by hand: the increment
+  // 99-100 ft takes qc from the CPT file at 99 ft, 300 + 19 * 40 / 20 = 338 ksf; the stress
+  // at 100 ft is 30*0.060 + 30*0.050 + 40*0.065 = 5.9 ksf; phi = 35 + 39.5/70 = 35.56429;
+  // R* = sqrt((36^2 - 34.5^2)/4) = 5.141741 in, h/R* = 12/5.141741 raised to 8;
+  //   sigma_rc = 0.029 * 338 * (5.9/2.088555)^0.13 * 8^-0.38 = 5.090627 ksf
+  //   eta = 338 / sqrt(2.088555 * 5.9) = 96.28702, G = 2612.358 ksf,
+  //   d_sigma_rd = 2 * 2612.358 * 0.0007874 / 18 = 0.2285523 ksf
+  //   f = (5.090627 + 0.2285523) * tan(30.56429 deg) = 3.141280 ksf
+  const std::vector<double> icpTip = numbers(lines[1 + 6 * rows + (rows - 1)]);
+  EXPECT_NEAR(icpTip[4], 3.141280, 0.0006);
+
   // The offshore methods produced capacity at the tip.
   const int tipRow = c.printedRows[rows];
   for (int code : {kMethodNgi, kMethodIcpMtd, kMethodFugro, kMethodUwa}) {
