@@ -59,7 +59,7 @@ bool buildTzCurveList(SettlementState& st, const InputModel& input, const CurveP
   const int needed = st.stickUpCurveCount + 3 * intervalsWithCurves(input);
   if (needed > kMaxTzCurves) {
     reason = "The soil profile needs " + std::to_string(needed) + " t-z curves, more than the " +
-             std::to_string(kMaxTzCurves) + " that the engine stores; combine thin layers.";
+             std::to_string(kMaxTzCurves) + " that the engine stores; merge some of its layers.";
     st.stickUpCurveCount = 0;
     return false;
   }
