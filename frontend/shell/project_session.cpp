@@ -35,6 +35,12 @@ void TProjectSession::Save() {
 
 void TProjectSession::WriteWaveFile() { project_.WriteWaveFile(); }
 
+bool TProjectSession::LoadRunResults() {
+  if (!std::filesystem::exists(SiblingPath(".cx6p")) || !ReadResults(true)) return false;
+  WriteWaveFile();
+  return true;
+}
+
 std::string TProjectSession::FileName() const { return project_.FileName; }
 
 void TProjectSession::SetFileName(const std::string& path) { project_.FileName = path; }

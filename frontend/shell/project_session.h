@@ -40,6 +40,11 @@ class TProjectSession {
   bool ReadResults(bool withMessages);
   // Writes the GRLWEAP input file from the results kept by the last read.
   void WriteWaveFile();
+  // What follows an engine call: when the plot-data file exists, read it (with messages) and,
+  // after a successful read, write the GRLWEAP input file. Without a plot-data file the
+  // results keep their state. True when the GRLWEAP file was written; its write failure
+  // passes to the caller.
+  bool LoadRunResults();
 
   std::string FileName() const;
   void SetFileName(const std::string& path);

@@ -85,12 +85,10 @@ void RunAnalysis(TMainForm& form) {
   messages.Information("Computations are completed. Please, check output file for results or error messages.");
 
   // 11. Load the results; after a successful read write the GRLWEAP input file.
-  if (std::filesystem::exists(session.SiblingPath(".cx6p")) && session.ReadResults(true)) {
-    try {
-      session.WriteWaveFile();
-    } catch (const std::exception& error) {
-      messages.ShowMessage(error.what());
-    }
+  try {
+    session.LoadRunResults();
+  } catch (const std::exception& error) {
+    messages.ShowMessage(error.what());
   }
   // 12, 13. Result buttons, and every child window closes.
   form.CheckSpeedButtons();
