@@ -124,6 +124,16 @@ TEST_F(DriverRun, SteelPipeExampleApiRowsAgreeWithAHandCalculation) {
   EXPECT_EQ(api[8].find('*'), std::string::npos);
   EXPECT_EQ(api[8], "             20.00          26.9          14.9         41.8");
 
+  // API is the t-z method: its printed rows are its t-z source, and every row feeds the
+  // load transfer (row 41 is 20 ft).
+  const ComputationState& c = state->computation;
+  ASSERT_EQ(c.tzSourceCount, 29);
+  EXPECT_DOUBLE_EQ(c.tzSourceDepth[9], 20.0);
+  EXPECT_NEAR(c.tzSourceSkin[9], 26.873, 1e-3);
+  EXPECT_NEAR(c.tzSourceEnd[9], 14.936, 1e-3);
+  EXPECT_NEAR(c.loadTransferSkin[41], 26.873, 1e-3);
+  EXPECT_NEAR(c.loadTransferTip[41], 14.936, 1e-3);
+
   // Plot header: FHWA, USACE, Lambda and API selected, 29 printed rows, English, t-z API.
   EXPECT_EQ(numbersOf(plot_[0]), (std::vector<double>{4, 29, 1, 4}));
   // The API block is the fourth: header line + 3 * 29 lines before it.
