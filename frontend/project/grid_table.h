@@ -2,6 +2,7 @@
 // A table of typed project data: typed columns, a row count with limits, and the unit system
 // in which its float columns are held. A row of a table with a table column owns a nested
 // table built from a template. Every table is listed in the program's table registry.
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -64,7 +65,14 @@ public:
     void SetUnits(int system);
 
     int Number() const { return number_; }
-    void SetNumber(int number) { number_ = number; }
+    // Stores the number shown after the caption and tells an open editing window to retitle.
+    void SetNumber(int number)
+    {
+        number_ = number;
+        if (OnNumberChanged) OnNumberChanged();
+    }
+    // Set by an open editing window.
+    std::function<void()> OnNumberChanged;
 
     bool Changed() const;
     void ResetChanged();

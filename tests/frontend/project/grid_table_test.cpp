@@ -97,7 +97,10 @@ TEST(ProjectTables, InsertAndDeleteRenumberNestedTables)
     EXPECT_EQ(tables.LayerData(0).Number(), 1);
     EXPECT_EQ(tables.LayerData(3).Number(), 4);
     EXPECT_EQ(tables.LayerData(3).Caption, "Silt Layer Data");
+    int retitled = 0;
+    tables.LayerData(3).OnNumberChanged = [&retitled] { ++retitled; };
     tables.D.DeleteRows(1);
+    EXPECT_EQ(retitled, 1);
     EXPECT_EQ(tables.D.RowCount(), 3);
     EXPECT_EQ(tables.LayerData(2).Number(), 3);
     EXPECT_EQ(tables.LayerData(2).Caption, "Silt Layer Data");
