@@ -27,13 +27,14 @@ class TfrmLineNames : public QDialog {
   void StoreEdit();
   // The edit shows the selected item in its legend colour.
   void ShowSelected();
+  // Either button: the list's items go back into the names list.
+  void done(int result) override;
 
   QListWidget* lbLines = nullptr;
   QLineEdit* edLine = nullptr;
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
-  void done(int result) override;
 
  private:
   void ArrangeControls();
