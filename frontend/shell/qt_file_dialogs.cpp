@@ -22,7 +22,7 @@ TFileChoice Run(QFileDialog& dialog) {
 TFileChoice TQtFileDialogs::Open(QWidget* parent) {
   QFileDialog dialog(parent, "Open");
   dialog.setNameFilters(kProjectFilters);
-  dialog.setDefaultSuffix("cx6");
+  dialog.setDefaultSuffix("cx6d");
   dialog.setFileMode(QFileDialog::ExistingFile);
   dialog.setAcceptMode(QFileDialog::AcceptOpen);
   return Run(dialog);
@@ -31,7 +31,9 @@ TFileChoice TQtFileDialogs::Open(QWidget* parent) {
 TFileChoice TQtFileDialogs::SaveAs(QWidget* parent, const QString& title, const QString& startPath) {
   QFileDialog dialog(parent, title);
   dialog.setNameFilters(kProjectFilters);
-  dialog.setDefaultSuffix("cx6");
+  // A name typed without an extension becomes a project file that reopens in the current
+  // format (a ".cx6" file would be taken for a legacy one from the recent-files list).
+  dialog.setDefaultSuffix("cx6d");
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setFileMode(QFileDialog::AnyFile);  // the folder must exist; overwriting is confirmed
   dialog.selectFile(startPath);

@@ -21,8 +21,8 @@ class TFileDialogs {
   virtual TFileChoice SaveAs(QWidget* parent, const QString& title, const QString& startPath) = 0;
 };
 
-// The platform's dialogs: title "Open", the project filters, default extension "cx6", the
-// opened file must exist; the save dialog asks before overwriting.
+// The platform's dialogs: title "Open", the project filters, the opened file must exist; the
+// save dialog appends ".cx6d" to a name without extension and asks before overwriting.
 class TQtFileDialogs : public TFileDialogs {
  public:
   TFileChoice Open(QWidget* parent) override;

@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenu>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -15,6 +16,7 @@
 #include <deque>
 
 #include "project/message_layer.h"
+#include "shell/committing_child.h"
 #include "shell/main_form.h"
 #include "shell/qt_file_dialogs.h"
 
@@ -69,6 +71,10 @@ class MainFormTest : public QObject {
   void askToSaveCancelKeepsTheProject();
   void captionFollowsTheProject();
   void graphsOpenAsChildWindowsAfterARun();
+  void startUpLoadsTheResultsBesideTheProject();
+  void openingAMenuCommitsTheActiveChildFirst();
+  void droppedFileOpensAndBecomesTheCurrentFolder();
+  void viewerThatCannotStartIsReported();
 
  private:
   QString CopyExample(const QString& name);
@@ -166,7 +172,10 @@ void MainFormTest::runOfEachExampleLoadsResultsAndWritesTheWaveFile() {
   QVERIFY(!form.Session().ResultsLoaded());
   QVERIFY(!form.findChild<QToolButton*>("SpeedCombine")->isEnabled());
   form.ShowGraph(TResultGraph::Skin);  // a child window open before the run
+  std::setlocale(LC_NUMERIC, "C.UTF-8");
   form.CompRunClick();
+  QCOMPARE(QString(std::setlocale(LC_NUMERIC, nullptr)), QString("C.UTF-8"));
+  std::setlocale(LC_NUMERIC, "C");
   QCOMPARE(Texts(messages), QStringList{kCompleted});
   QVERIFY(form.Session().ResultsLoaded());
   const QString base = work_->filePath(example);
@@ -301,6 +310,90 @@ void MainFormTest::graphsOpenAsChildWindowsAfterARun() {
     QTest::qWait(300);
     QVERIFY(form.grab().save(screenshot));
   }
+}
+
+void MainFormTest::startUpLoadsTheResultsBesideTheProject() {
+  TMessageRecorder messages;
+  TScriptedDialogs dialogs;
+  const QString project = CopyExample("steel_pipe_layered");
+  {
+    TMainForm first(messages, dialogs);
+    first.EngineFolder = CORVEX_BIN_DIR;
+    first.OpenProjectFile(project, true);
+    first.CompRunClick();
+  }
+  messages.Entries.clear();
+  TMainForm form(messages, dialogs);
+  form.StartUp({project});
+  QVERIFY(form.Session().ResultsLoaded());
+  QVERIFY(messages.Entries.empty());
+  QVERIFY(form.findChild<QToolButton*>("SpeedAxial")->isEnabled());
+  form.RefreshMenus();
+  for (const char* name : {"CompInput", "CompOutput", "CompWave", "GraphTip", "GraphQw", "GraphCombine"})
+    QVERIFY2(form.findChild<QAction*>(name)->isEnabled(), name);
+  QVERIFY(!form.findChild<QAction*>("CompNotes")->isEnabled());    // no .cx6r
+  QVERIFY(!form.findChild<QAction*>("GraphExtraTZ")->isEnabled());  // ExtraTZ 0
+  // A damaged plot-data file at start-up gives no message and no results.
+  QFile plot(work_->filePath("steel_pipe_layered.cx6p"));
+  QVERIFY(plot.open(QIODevice::WriteOnly | QIODevice::Truncate));
+  plot.write("1 2\n");
+  plot.close();
+  TMainForm damaged(messages, dialogs);
+  damaged.StartUp({project});
+  QVERIFY(!damaged.Session().ResultsLoaded());
+  QVERIFY(messages.Entries.empty());
+  QVERIFY(!damaged.findChild<QToolButton*>("SpeedAxial")->isEnabled());
+}
+
+namespace {
+// A child window that records when it was asked to commit its edits.
+class TRecordingChild : public QWidget, public TCommittingChild {
+ public:
+  void FormDeactivate() override { ++Commits; }
+  int Commits = 0;
+};
+}  // namespace
+
+void MainFormTest::openingAMenuCommitsTheActiveChildFirst() {
+  TMessageRecorder messages;
+  TScriptedDialogs dialogs;
+  TMainForm form(messages, dialogs);
+  form.show();
+  auto* child = new TRecordingChild;
+  form.MdiArea()->addSubWindow(child)->show();
+  form.MdiArea()->setActiveSubWindow(form.MdiArea()->subWindowList().front());
+  for (const char* name : {"FileMenu", "DataMenu", "OptionsMenu", "ComputationMenu", "HelpMenu"})
+    emit form.findChild<QMenu*>(name)->aboutToShow();
+  QCOMPARE(child->Commits, 5);
+  // Graphics and Window only show state.
+  emit form.findChild<QMenu*>("GraphicsMenu")->aboutToShow();
+  emit form.findChild<QMenu*>("WindowMenu")->aboutToShow();
+  QCOMPARE(child->Commits, 5);
+}
+
+void MainFormTest::droppedFileOpensAndBecomesTheCurrentFolder() {
+  TMessageRecorder messages;
+  TScriptedDialogs dialogs;
+  TMainForm form(messages, dialogs);
+  const QString project = CopyExample("precast_concrete_si");
+  QDir::setCurrent(QDir::tempPath());
+  form.OpenDroppedFiles({project, work_->filePath("ignored.cx6d")});
+  QCOMPARE(QString::fromStdString(form.Session().FileName()), project);
+  QCOMPARE(QDir::currentPath(), QFileInfo(project).absolutePath());
+  QCOMPARE(form.Session().Units(), 2);
+  form.RefreshMenus();
+  QVERIFY(form.findChild<QAction*>("OptSI")->isChecked());
+  QVERIFY(!form.findChild<QAction*>("OptEnglish")->isChecked());
+}
+
+void MainFormTest::viewerThatCannotStartIsReported() {
+  TMessageRecorder messages;
+  TScriptedDialogs dialogs;
+  TMainForm form(messages, dialogs);
+  form.WordProcessor = work_->filePath("no-such-viewer");
+  form.ShowTextFile(work_->filePath("report.cx6o"));
+  QCOMPARE(Texts(messages), QStringList{"An error occurred in running the Word Processor"});
+  QCOMPARE(messages.Entries[0].Kind, TMessageKind::Information);
 }
 
 QTEST_MAIN(MainFormTest)
