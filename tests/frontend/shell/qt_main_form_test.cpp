@@ -152,6 +152,14 @@ void MainFormTest::missingEngineLibraryIsReported() {
   QCOMPARE(std::string(std::setlocale(LC_NUMERIC, nullptr)), localeBefore);
   QVERIFY(!form.EngineBound);
   QVERIFY(!QFile::exists(work_->filePath("steel_pipe_layered.cx6o")));
+
+  // An engine still bound from a run that did not finish is not bound a second time.
+  messages.Entries.clear();
+  form.EngineFolder = CORVEX_BIN_DIR;
+  form.EngineBound = true;
+  form.CompRunClick();
+  QCOMPARE(Texts(messages), QStringList{"Attempt to reinitialize DLL"});
+  QVERIFY(!QFile::exists(work_->filePath("steel_pipe_layered.cx6o")));
 }
 
 void MainFormTest::runOfEachExampleLoadsResultsAndWritesTheWaveFile_data() {
