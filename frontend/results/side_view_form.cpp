@@ -53,7 +53,10 @@ void TDlgSideView::FormResize() {
   if (stopped_) return;
   view_ = SideViewRange(bounds_, width(), height());
   // An invalid number in the project stops all drawing for the life of the window.
-  if (!SideRangeUsable(bounds_) || !SideRangeUsable(view_) || !std::isfinite(pileWidth_)) {
+  bool usable = SideRangeUsable(bounds_) && SideRangeUsable(view_) && std::isfinite(pileWidth_);
+  for (const TSideQuad& q : outline_)
+    for (int k = 0; k < 4; ++k) usable = usable && std::isfinite(q.X[k]) && std::isfinite(q.Y[k]);
+  if (!usable) {
     stopped_ = true;
     return;
   }
