@@ -27,9 +27,9 @@ TDlgSideView::TDlgSideView(std::function<TSideViewInput()> source, QWidget* pare
   setMouseTracking(true);
   setAutoFillBackground(false);
   Label1 = new QLabel(QStringLiteral("Pile Geometry"), this);
-  Label1->move(8, 8);
+  Label1->move(540, 8);
   Button1 = new QPushButton(QStringLiteral("Print"), this);
-  Button1->move(8, 30);
+  Button1->move(540, 30);
   connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
   resize(648, 460);
   FormActivate();

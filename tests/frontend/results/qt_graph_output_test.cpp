@@ -8,9 +8,13 @@
 #include <QtTest>
 
 #include "project/message_layer.h"
+#include "project/program_data.h"
+#include "project/project_tables.h"
 #include "results/format_dialog.h"
 #include "results/graph_plot.h"
 #include "results/plot_form.h"
+#include "results/plot_reader.h"
+#include "results/result_graphs.h"
 #include "results/qt_graph_output.h"
 #include "results/qt_plot_commands.h"
 
@@ -188,6 +192,44 @@ class GraphOutputTest : public QObject {
     setup.RunDialog = [](QDialog&) { return int(QDialog::Rejected); };
     g.Form()->OnPageSetup(*g.Form());
     QCOMPARE(g.Form()->Margins.Left, 500);
+  }
+
+  void printsTheSteelPipeCombinedGraphWithItsSoilColumn() {
+    const std::string base = std::string(CORVEX_SOURCE_DIR) + "/examples/steel_pipe_layered";
+    TProjectTables tables;
+    TMessageRecorder messages;
+    TProgramData project = TProgramData::CreateFromFile(base + ".cx6d", false, tables, messages);
+    TResultGraphs graphs;
+    QVERIFY(ReadPlotFile(base + ".cx6p", false, graphs, project, tables, messages));
+    TGraphPlot& combined = graphs.pltCombine;
+    QVERIFY(combined.LayerCount() > 0);
+    combined.SetWindowFactory([](TGraphPlot& g) -> TPlotWindow* { return new TPlotForm(g); });
+    combined.ShowPlot();
+    auto* form = static_cast<TPlotForm*>(combined.Window());
+    combined.ShowLayers = true;
+    form->resize(1000, 700);
+    const TPixelRect plot = form->Layout().Plot;
+    form->Legend()->move(plot.Right - form->Legend()->width() - 4,
+                         plot.Bottom - form->Legend()->height() - 4);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("combined.pdf");
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path);
+    printer.setResolution(300);
+    printer.setPageSize(QPageSize(QPageSize::Letter));
+    printer.setPageOrientation(QPageLayout::Landscape);
+    printer.setPageMargins(QMarginsF(0, 0, 0, 0));
+    TPlotLayout layout;
+    QVERIFY(PrintGraph(*form, printer, &layout));
+    // Landscape Letter: 3300 pixels wide; the target ends an inch from the right edge (3000)
+    // and the column takes the inch before it.
+    QCOMPARE(layout.Target.Right, 3000);
+    QCOMPARE(layout.Plot.Right, 2700);
+    QCOMPARE(layout.Column, (TPixelRect{2760, layout.Plot.Top, 3000, layout.Plot.Bottom}));
+    if (qEnvironmentVariableIsSet("CORVEX_SCREENSHOT_DIR"))
+      QFile::copy(path, qEnvironmentVariable("CORVEX_SCREENSHOT_DIR") + "/printed_graph_steel_pipe.pdf");
+    form->close();
   }
 };
 
