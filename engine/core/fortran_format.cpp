@@ -23,18 +23,18 @@ std::string nonFinite(double value, int width) {
   return rightAligned(value < 0 ? "-Inf" : "Inf", width);
 }
 
-// A positive finite value written as 0.d1d2d3... x 10^exponent, with every digit of its exact
-// binary value (a double's decimal expansion is finite; 770 digits hold the longest one).
+// A positive finite value written as 0.d1d2d3... x 10^exponent.
 struct Decimal {
   std::string digits;
   int exponent = 0;
 };
 
-Decimal exactDecimal(double positive) {
-  static constexpr int kAllDigits = 770;
-  std::array<char, kAllDigits + 16> buffer{};
+// The value's first `precision` significant digits, correctly rounded. With 770 digits the
+// expansion is exact: a double's decimal expansion is finite and never longer.
+Decimal decimalDigits(double positive, int precision) {
+  std::array<char, 800> buffer{};
   auto [end, ec] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), positive,
-                                 std::chars_format::scientific, kAllDigits);
+                                 std::chars_format::scientific, precision - 1);
   (void)ec;  // the buffer holds the longest expansion
   std::string_view sci(buffer.data(), end - buffer.data());
   const auto ePos = sci.find('e');
@@ -75,6 +75,29 @@ void roundDigits(Decimal& d, int keep) {
   if (static_cast<int>(d.digits.size()) < keep) d.digits.append(keep - d.digits.size(), '0');
 }
 
+// Digits of the value rounded to `keepFor(exponent)` leading digits. A short expansion decides
+// the rounding unless its digits after the kept ones read exactly 5000...: then the exact
+// expansion tells a true tie (rounded away from zero) from a value just below or above it.
+template <typename KeepFor>
+Decimal roundedDecimal(double positive, KeepFor keepFor) {
+  constexpr int kShortDigits = 40;
+  constexpr int kAllDigits = 770;
+  Decimal d = decimalDigits(positive, kShortDigits);
+  const int keep = keepFor(d.exponent);
+  bool decided = keep < kShortDigits - 1;
+  if (decided && keep >= 0) {
+    const std::string_view tail = std::string_view(d.digits).substr(keep);
+    decided = !(tail.front() == '5' && tail.find_first_not_of('0', 1) == std::string_view::npos);
+  }
+  if (!decided) {
+    d = decimalDigits(positive, kAllDigits);
+    roundDigits(d, keepFor(d.exponent));
+    return d;
+  }
+  roundDigits(d, keep);
+  return d;
+}
+
 bool allZeroDigits(std::string_view digits) {
   for (char c : digits)
     if (c >= '1' && c <= '9') return false;
@@ -91,9 +114,9 @@ std::string fmtF(double value, int width, int decimals) {
   std::string intPart = "0";
   std::string fracPart(decimals, '0');
   if (value != 0.0) {
-    Decimal d = exactDecimal(std::fabs(value));
-    if (d.exponent > width + 1) return stars(width);  // far too many integer digits
-    roundDigits(d, d.exponent + decimals);
+    if (std::fabs(value) >= 1.0e300) return stars(width);  // far too many integer digits
+    Decimal d = roundedDecimal(std::fabs(value), [decimals](int exponent) { return exponent + decimals; });
+    if (d.exponent > width + 1) return stars(width);
     if (d.exponent > 0) {
       intPart = d.digits.substr(0, d.exponent);
       fracPart = d.digits.substr(d.exponent);
@@ -121,8 +144,7 @@ std::string fmtE(double value, int width, int decimals) {
   std::string digits(decimals, '0');
   int exponent = 0;
   if (value != 0.0) {
-    Decimal d = exactDecimal(std::fabs(value));
-    roundDigits(d, decimals);
+    Decimal d = roundedDecimal(std::fabs(value), [decimals](int) { return decimals; });
     digits = d.digits.substr(0, decimals);
     exponent = d.exponent;
   }

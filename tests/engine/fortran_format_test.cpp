@@ -32,6 +32,8 @@ TEST(FortranFormatTest, FixedFieldsRoundAlignAndOverflow) {
       {-99.99, 5, 2, "*****"},
       {99.99, 5, 2, "99.99"},         // exactly fills the field
       {7.0, 4, 0, "  7."},            // the point is always written
+      {2.5, 4, 0, "  3."},            // a tie rounds away from zero, not to the even digit
+      {123456789012.5, 15, 0, "  123456789013."},
       {1.0e12, 8, 2, "********"},
       {123456.789, 10, 1, "  123456.8"},
   };
