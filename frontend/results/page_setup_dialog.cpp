@@ -5,11 +5,13 @@
 #include <QPageSetupDialog>
 #include <QPrinter>
 #include <QScreen>
+#include <QSpinBox>
 #include <QTimer>
 #include <algorithm>
 #include <cmath>
 
 #include "project/message_layer.h"
+#include "results/page_margins_dialog.h"
 
 namespace corvex {
 
@@ -26,6 +28,19 @@ bool TPageSetupDialog::Execute(QPrinter* printer, QWidget* parent, TMessageLayer
   if (!printer->isValid()) {
     messages.ShowMessage("Error getting Printer\rThe printer's settings cannot be read");
     return false;
+  }
+  if (printer->outputFormat() != QPrinter::NativeFormat) {
+    // The platform dialog serves installed printers only; a PDF file gets the margins alone.
+    TPageMarginsDialog margins(marginLeft_, marginTop_, marginRight_, marginBottom_, parent);
+    if ((RunDialog ? RunDialog(margins) : margins.exec()) != QDialog::Accepted) return false;
+    const QSizeF paper = printer->pageLayout().fullRect(QPageLayout::Inch).size();
+    PaperWidth = static_cast<int>(std::lround(paper.width() * 1000));
+    PaperLength = static_cast<int>(std::lround(paper.height() * 1000));
+    SetMarginLeft(margins.Left->value());
+    SetMarginTop(margins.Top->value());
+    SetMarginRight(margins.Right->value());
+    SetMarginBottom(margins.Bottom->value());
+    return true;
   }
   // Margins travel in thousandths of an inch or hundredths of a millimetre.
   const bool metric = (options_ & poHundredthsOfMillimeters) != 0;

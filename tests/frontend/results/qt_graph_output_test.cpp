@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPrinter>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -11,6 +12,7 @@
 #include "project/program_data.h"
 #include "project/project_tables.h"
 #include "results/format_dialog.h"
+#include "results/page_margins_dialog.h"
 #include "results/graph_plot.h"
 #include "results/plot_form.h"
 #include "results/plot_reader.h"
@@ -179,16 +181,22 @@ class GraphOutputTest : public QObject {
     QVERIFY(QFileInfo(path).size() > 0);
     QVERIFY(g.messages.Entries.empty());
 
-    // Page setup answered with half-inch margins; Cancel keeps the margins.
+    // The printer now writes a PDF file: page setup asks for the margins alone. Answered
+    // with half-inch margins; Cancel keeps the margins.
     auto& setup = g.commands->PageSetupDialog();
-    setup.RunDialog = [&](QDialog&) {
-      g.commands->Printer().setPageMargins(QMarginsF(0.5, 0.5, 0.5, 0.75), QPageLayout::Inch);
+    setup.RunDialog = [&](QDialog& d) {
+      auto* margins = qobject_cast<TPageMarginsDialog*>(&d);
+      if (margins == nullptr) return int(QDialog::Rejected);
+      if (margins->Left->value() != 1000) return int(QDialog::Rejected);  // shows the margins kept
+      margins->Left->setValue(500);
+      margins->Bottom->setValue(750);
       return int(QDialog::Accepted);
     };
     g.Form()->OnPageSetup(*g.Form());
     QCOMPARE(g.Form()->Margins.Left, 500);
     QCOMPARE(g.Form()->Margins.Bottom, 750);
-    QCOMPARE(setup.PaperWidth > 0, true);
+    QCOMPARE(g.Form()->Margins.Top, 1000);
+    QVERIFY(setup.PaperWidth > 0);
     setup.RunDialog = [](QDialog&) { return int(QDialog::Rejected); };
     g.Form()->OnPageSetup(*g.Form());
     QCOMPARE(g.Form()->Margins.Left, 500);
