@@ -25,6 +25,7 @@
 #include <exception>
 
 #include "results/qt_plot_windows.h"
+#include "results/side_view_form.h"
 #include "shell/about_box.h"
 #include "shell/committing_child.h"
 #include "shell/main_caption.h"
@@ -392,9 +393,10 @@ void TMainForm::CloseAllChildren() {
 }
 
 void TMainForm::OpenEditor(TEditorKind kind) {
-  // The input editors and the elevation view are separate windows still to come; every menu
-  // item and tool button that opens one arrives here, and nothing is opened yet.
-  (void)kind;
+  // Every menu item and tool button that opens an editor arrives here. The input editors are
+  // separate windows still to come; the elevation view opens (or comes forward) here.
+  if (kind == TEditorKind::SoilProfileView && mdi_ != nullptr)
+    OpenSideView(*mdi_, [this] { return SideViewInputOf(session_.Project(), session_.Tables().D); });
 }
 
 void TMainForm::ShowGraph(TResultGraph which) { session_.Graph(which).ShowPlot(); }
