@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QStringList>
 
+#include "editors/editor_opener.h"
 #include "shell/main_form.h"
 #include "shell/qt_file_dialogs.h"
 #include "shell/qt_message_layer.h"
@@ -14,6 +15,7 @@ int main(int argc, char* argv[]) {
   corvex::TQtMessageLayer messages;
   corvex::TQtFileDialogs dialogs;
   corvex::TMainForm form(messages, dialogs);
+  form.EditorOpener = corvex::OpenInputEditor;
   messages.SetParent(&form);
 
   QStringList arguments = QApplication::arguments();

@@ -393,10 +393,12 @@ void TMainForm::CloseAllChildren() {
 }
 
 void TMainForm::OpenEditor(TEditorKind kind) {
-  // Every menu item and tool button that opens an editor arrives here. The input editors are
-  // separate windows still to come; the elevation view opens (or comes forward) here.
-  if (kind == TEditorKind::SoilProfileView && mdi_ != nullptr)
+  // Every menu item and tool button that opens an editor arrives here.
+  if (kind == TEditorKind::SoilProfileView && mdi_ != nullptr) {
     OpenSideView(*mdi_, [this] { return SideViewInputOf(session_.Project(), session_.Tables().D); });
+    return;
+  }
+  if (EditorOpener) EditorOpener(*this, kind);
 }
 
 void TMainForm::ShowGraph(TResultGraph which) { session_.Graph(which).ShowPlot(); }

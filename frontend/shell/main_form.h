@@ -8,6 +8,7 @@
 #include <QStringList>
 
 #include <array>
+#include <functional>
 
 #include "project/message_layer.h"
 #include "shell/project_session.h"
@@ -82,6 +83,9 @@ class TMainForm : public QMainWindow {
   void ShowGraph(TResultGraph which);
   // The single place where the input editors and the elevation view are opened.
   void OpenEditor(TEditorKind kind);
+  // Opens (or brings to the front) the window of a kind; the program installs the input
+  // editors' opener here, since the editors build on this library.
+  std::function<void(TMainForm&, TEditorKind)> EditorOpener;
 
   void ReadSettings();
   void WriteSettings();
