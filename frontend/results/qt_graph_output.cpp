@@ -48,6 +48,50 @@ QList<QRgb> SixteenColors() {
           qRgb(0, 0, 255),     qRgb(255, 0, 255), qRgb(0, 255, 255), qRgb(255, 255, 255)};
 }
 
+// 256 colours: the 16 above, a 6 x 6 x 6 colour cube and 24 grays, so that every curve colour
+// stays exact.
+QList<QRgb> TwoHundredFiftySixColors() {
+  QList<QRgb> table = SixteenColors();
+  for (int r = 0; r < 6; ++r)
+    for (int g = 0; g < 6; ++g)
+      for (int b = 0; b < 6; ++b) table << qRgb(51 * r, 51 * g, 51 * b);
+  for (int k = 1; k <= 24; ++k) table << qRgb(10 * k, 10 * k, 10 * k);
+  return table;
+}
+
+void PutLittleEndian(QByteArray& bytes, quint32 value, int size) {
+  for (int i = 0; i < size; ++i) bytes.append(static_cast<char>((value >> (8 * i)) & 0xFF));
+}
+
+// A 16-bit BMP (5 bits per colour), which the toolkit's BMP writer does not produce.
+QByteArray HighColorBmp(const QImage& bitmap) {
+  const QImage image = bitmap.convertToFormat(QImage::Format_RGB555);
+  const int rowBytes = (image.width() * 2 + 3) / 4 * 4;
+  const quint32 pixelBytes = static_cast<quint32>(rowBytes) * static_cast<quint32>(image.height());
+  QByteArray bytes;
+  bytes.append("BM");
+  PutLittleEndian(bytes, 14 + 40 + pixelBytes, 4);  // file size
+  PutLittleEndian(bytes, 0, 4);                     // reserved
+  PutLittleEndian(bytes, 14 + 40, 4);               // offset of the pixels
+  PutLittleEndian(bytes, 40, 4);                    // info header size
+  PutLittleEndian(bytes, static_cast<quint32>(image.width()), 4);
+  PutLittleEndian(bytes, static_cast<quint32>(image.height()), 4);  // rows bottom-up
+  PutLittleEndian(bytes, 1, 2);                                     // planes
+  PutLittleEndian(bytes, 16, 2);                                    // bits per pixel
+  PutLittleEndian(bytes, 0, 4);                                     // no compression: 5-5-5
+  PutLittleEndian(bytes, pixelBytes, 4);
+  PutLittleEndian(bytes, 2835, 4);  // 72 pixels per inch
+  PutLittleEndian(bytes, 2835, 4);
+  PutLittleEndian(bytes, 0, 4);
+  PutLittleEndian(bytes, 0, 4);
+  for (int y = image.height() - 1; y >= 0; --y) {
+    const auto* row = reinterpret_cast<const quint16*>(image.constScanLine(y));
+    for (int x = 0; x < image.width(); ++x) PutLittleEndian(bytes, row[x], 2);
+    for (int pad = image.width() * 2; pad < rowBytes; ++pad) bytes.append('\0');
+  }
+  return bytes;
+}
+
 }  // namespace
 
 int PrinterFontHeight(int printerDpiY) {
@@ -107,9 +151,9 @@ QImage BitmapInColors(const QImage& bitmap, TBitmapColors colors) {
     case TBitmapColors::Colors16:
       return bitmap.convertToFormat(QImage::Format_Indexed8, SixteenColors(), exact);
     case TBitmapColors::Colors256:
-      return bitmap.convertToFormat(QImage::Format_Indexed8, exact);
+      return bitmap.convertToFormat(QImage::Format_Indexed8, TwoHundredFiftySixColors(), exact);
     case TBitmapColors::HighColor:
-      return bitmap.convertToFormat(QImage::Format_RGB16);
+      return bitmap.convertToFormat(QImage::Format_RGB555);
     case TBitmapColors::TrueColor:
       return bitmap.convertToFormat(QImage::Format_RGB888);
   }
@@ -121,7 +165,13 @@ bool WriteBitmapFile(const QImage& bitmap, TBitmapColors colors, const QString& 
   if (converted.isNull()) return false;
   QSaveFile file(path);
   if (!file.open(QIODevice::WriteOnly)) return false;
-  if (!converted.save(&file, "BMP")) {
+  if (colors == TBitmapColors::HighColor) {
+    const QByteArray bytes = HighColorBmp(converted);
+    if (file.write(bytes) != bytes.size()) {
+      file.cancelWriting();
+      return false;
+    }
+  } else if (!converted.save(&file, "BMP")) {
     file.cancelWriting();
     return false;
   }

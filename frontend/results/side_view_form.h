@@ -56,7 +56,9 @@ class TDlgSideView : public QWidget {
   bool stopped_ = false;
 };
 
-// Opens the elevation view in the main window's area, or brings the open one forward.
+// Opens the elevation view in the main window's area, or brings the open one forward. No view
+// is opened at start-up: the view shows the project as it is when the user asks for it, and
+// there is never more than one.
 TDlgSideView* OpenSideView(QMdiArea& area, std::function<TSideViewInput()> source);
 
 }  // namespace corvex

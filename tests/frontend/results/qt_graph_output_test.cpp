@@ -117,18 +117,28 @@ class GraphOutputTest : public QObject {
              std::string("There is not enough memory to complete this task."));
     QVERIFY(!QFile::exists(path));
 
+    // Each Colors choice gives its bits per pixel; the frame stays black and the red curve red.
     QImage bitmap(200, 150, QImage::Format_RGB32);
     DrawGraphIntoBitmap(*g.Form(), bitmap);
-    const QString truePath = dir.filePath("true.bmp");
-    QVERIFY(WriteBitmapFile(bitmap, TBitmapColors::TrueColor, truePath));
-    QFile file(truePath);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    QCOMPARE(int(quint8(file.read(30)[28])), 24);
-    const QString monoPath = dir.filePath("mono.bmp");
-    QVERIFY(WriteBitmapFile(bitmap, TBitmapColors::BlackAndWhite, monoPath));
-    QFile mono(monoPath);
-    QVERIFY(mono.open(QIODevice::ReadOnly));
-    QCOMPARE(int(quint8(mono.read(30)[28])), 1);
+    QVERIFY(CountColor(bitmap, bitmap.rect(), QColor(255, 0, 0)) > 0);
+    const std::pair<TBitmapColors, int> choices[] = {{TBitmapColors::BlackAndWhite, 1},
+                                                     {TBitmapColors::Colors16, 4},
+                                                     {TBitmapColors::Colors256, 8},
+                                                     {TBitmapColors::HighColor, 16},
+                                                     {TBitmapColors::TrueColor, 24}};
+    for (const auto& [colors, bits] : choices) {
+      const QString file = dir.filePath(QString("colors%1.bmp").arg(bits));
+      QVERIFY(WriteBitmapFile(bitmap, colors, file));
+      QFile raw(file);
+      QVERIFY(raw.open(QIODevice::ReadOnly));
+      QCOMPARE(int(quint8(raw.read(30)[28])), bits);
+      const QImage back(file);
+      QCOMPARE(back.size(), QSize(200, 150));
+      QCOMPARE(back.pixelColor(41, 31), QColor(Qt::black));  // plot frame corner
+      // Five bits per colour read back as 248 at most.
+      if (bits > 1) QVERIFY2(CountColor(back, back.rect(), bits == 16 ? QColor(248, 0, 0) : QColor(255, 0, 0)) > 0,
+                             qPrintable(QString::number(bits)));
+    }
   }
 
   void printingToPdfReservesAnInchForTheSoilColumn() {
