@@ -1,6 +1,8 @@
 // The elevation view drawn offscreen for each example project and for a project without
 // layers; the depth under the mouse; the stop on an invalid number; the printed profile.
 #include <QDir>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMouseEvent>
 #include <QPrinter>
 #include <QTemporaryDir>
@@ -112,6 +114,34 @@ class SideViewTest : public QObject {
     QCOMPARE(printer.pageLayout().orientation(), QPageLayout::Landscape);
     QCOMPARE(printer.docName(), QString("Soil-Pile Profile"));
     QVERIFY(QFileInfo(dir.filePath("profile.pdf")).size() > 0);
+  }
+
+  void oneViewInTheAreaReadingTheProjectWhenActivated() {
+    QMdiArea area;
+    area.resize(900, 700);
+    area.show();
+    TSideViewInput input;
+    input.Layers.push_back({1, 0, 20});
+    input.TotalLength = 30;
+    input.StickupLength = 2;
+    input.OuterDiameter = 12;  // 1 ft
+    TDlgSideView* view = OpenSideView(area, [&input] { return input; });
+    QCOMPARE(view->windowTitle(), QString("Elevation View"));
+    // The pile tip at 30 - 2 = 28 ft lies below the layer bottom (20 ft).
+    QCOMPARE(view->Bounds().YMax, 28 * 1.05);
+    // The project changes; another child window becomes active, then the view again.
+    input.Layers.push_back({2, 20, 50});
+    QWidget* other = area.addSubWindow(new QWidget);
+    other->show();
+    area.setActiveSubWindow(qobject_cast<QMdiSubWindow*>(other));
+    QCOMPARE(view->Bounds().YMax, 28 * 1.05);
+    area.setActiveSubWindow(qobject_cast<QMdiSubWindow*>(view->parentWidget()));
+    QCOMPARE(view->Bounds().YMax, 50 * 1.05);
+    QCOMPARE(OpenSideView(area, [&input] { return input; }), view);
+    int views = 0;
+    for (QMdiSubWindow* sub : area.subWindowList())
+      if (qobject_cast<TDlgSideView*>(sub->widget()) != nullptr) ++views;
+    QCOMPARE(views, 1);
   }
 };
 
