@@ -55,9 +55,13 @@ TEST(FreeFormatReaderTest, NumberSpellings) {
     double real = -77;
     int32_t integer = -77;
     EXPECT_EQ(parseReal(c.text, real), c.real) << c.text;
-    if (c.real) EXPECT_DOUBLE_EQ(real, c.value) << c.text;
+    if (c.real) {
+      EXPECT_DOUBLE_EQ(real, c.value) << c.text;
+    }
     EXPECT_EQ(parseInteger(c.text, integer), c.integer) << c.text;
-    if (c.integer) EXPECT_EQ(integer, static_cast<int32_t>(c.value)) << c.text;
+    if (c.integer) {
+      EXPECT_EQ(integer, static_cast<int32_t>(c.value)) << c.text;
+    }
   }
 }
 
