@@ -36,6 +36,9 @@ void buildExtraCurve(const InputModel& input, const SettlementState& st, double 
   const double lengthFactor = english ? 12.0 : 1.0;
   const double od = english ? input.outerDiameter : input.outerDiameter / 1000.0;
   curve = TzCurve{};
+  // The user enters these depths below the ground surface. The curve is held from the pile
+  // head like the curves along the pile, so that the writer, which takes the stick-up off
+  // again, prints the depth as entered rather than one stick-up length too shallow.
   curve.depth = (depth + input.stickUpLength) * lengthFactor;
   const int k = intervalAt(input, depth);
   if (k > 0) {
