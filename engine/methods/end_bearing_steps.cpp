@@ -262,11 +262,13 @@ void accumulateSkinFriction(RunState& state, MethodResults& m, bool applyTension
 
 double pileSelfWeight(const InputModel& in, double p) {
   const bool english = isEnglish(in);
-  const double area =
-      in.areaMode == 1
-          ? (english ? in.constantSectionArea / 144.0 : in.constantSectionArea)
-          : kQuarterPi * squaredToArea(in, in.outerDiameter * in.outerDiameter -
-                                               in.innerDiameter * in.innerDiameter);
+  // A noncircular section weighs its own cross-section (the tip area, as the axial
+  // stiffness and the echo take it), not a solid circle of the same perimeter, which for an
+  // H-pile would be many times the steel there is.
+  double area = kQuarterPi * squaredToArea(in, in.outerDiameter * in.outerDiameter -
+                                                   in.innerDiameter * in.innerDiameter);
+  if (noncircularTip(in)) area = in.tipArea;
+  if (in.areaMode == 1) area = english ? in.constantSectionArea / 144.0 : in.constantSectionArea;
   double unitWeight = english ? 0.49 : 76.973;
   if (in.pileType == 2) unitWeight = english ? 0.05 : 7.854;
   if (in.pileType == 3) unitWeight = english ? 0.15 : 23.563;

@@ -106,6 +106,17 @@ TEST(SelfWeight, SteelInAirOverTheTopTenthThenBuoyant) {
   EXPECT_NEAR(pileSelfWeight(s->input, 5.0), as * (0.015 + 0.0876 * 4.9), 1e-12);
 }
 
+TEST(SelfWeight, NoncircularPileWeighsItsTipAreaNotTheCircleOfItsPerimeter) {
+  // H-pile with a 56 in perimeter and 21.4 in2 of steel: 21.4 / 144 = 0.1486111 ft2,
+  // W(10 ft) = 0.1486111 * (0.49 * 0.1 + 0.4276 * 9.9) = 0.1486111 * 4.28224 = 0.636388 kip
+  // (the 17.8 in circle of the same perimeter would give 1.73 ft2 and 7.4 kip).
+  auto s = makeColumn({denseSand()}, Pile{56.0 / 3.1416, 0.0, 20.0, 1.0});
+  s->input.pileType = 6;
+  s->input.perimeter = 56.0;
+  s->input.tipArea = 21.4 / 144.0;
+  EXPECT_NEAR(pileSelfWeight(s->input, 10.0), 0.636388, 1e-6);
+}
+
 TEST(SkinFriction, NothingAboveTheZeroFrictionLength) {
   // Sand with friction 0.8 * 0.06 z * tan 25 deg = 0.0223828 z ksf, perimeter 3.14159 ft.
   auto s = makeColumn({denseSand()}, Pile{12.0, 0.0, 20.0, 1.0});
