@@ -102,6 +102,9 @@ bool PrintGraph(TPlotForm& form, QPrinter& printer, TPlotLayout* layoutOut) {
   TOutputMode mode(form, true, false);
   printer.setDocName(QString::fromStdString(form.Graph().Caption));
   printer.setFullPage(false);
+  // The page margins are the window's (Page Setup); the printer keeps only its unprintable
+  // edges, which it raises these zero margins to.
+  printer.setPageMargins(QMarginsF(0, 0, 0, 0));
   QPainter painter;
   if (!painter.begin(&printer)) return false;
 

@@ -156,7 +156,8 @@ class GraphOutputTest : public QObject {
     printer.setResolution(300);
     printer.setPageSize(QPageSize(QPageSize::Letter));
     printer.setPageOrientation(QPageLayout::Portrait);
-    printer.setPageMargins(QMarginsF(0, 0, 0, 0));
+    // Margins chosen in the print dialog do not add to the window's margins.
+    printer.setPageMargins(QMarginsF(0.5, 0.5, 0.5, 0.5), QPageLayout::Inch);
     TPlotLayout layout;
     QVERIFY(PrintGraph(*g.Form(), printer, &layout));
     QVERIFY(QFileInfo(path).size() > 0);
