@@ -6,6 +6,7 @@
 #include "editors/editor_window.h"
 #include "editors/method_window.h"
 #include "editors/option_windows.h"
+#include "editors/soil_layers_window.h"
 
 namespace corvex {
 
@@ -33,6 +34,7 @@ TEditorWindow* Create(TMainForm& main, TEditorKind kind) {
     case TEditorKind::ComputationMethods: return new TfrmWaterDepth(main);
     case TEditorKind::ExtraTzDepths: return new TDlgTZPrint(main);
     case TEditorKind::ControlOptions: return new TDlgOptions(main);
+    case TEditorKind::SoilLayers: return new TDlgSoilLayers(main);
     default: return nullptr;
   }
 }
@@ -42,8 +44,9 @@ TEditorWindow* Create(TMainForm& main, TEditorKind kind) {
 TEditorWindow* FindEditor(TMainForm& main, const QString& objectName) {
   if (!main.MdiArea() || objectName.isEmpty()) return nullptr;
   for (QMdiSubWindow* sub : main.MdiArea()->subWindowList())
-    if (sub->widget() && sub->widget()->objectName() == objectName)
-      return qobject_cast<TEditorWindow*>(sub->widget());
+    if (auto* editor = qobject_cast<TEditorWindow*>(sub->widget());
+        editor && editor->objectName() == objectName && !editor->IsClosing())
+      return editor;
   return nullptr;
 }
 

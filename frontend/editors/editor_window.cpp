@@ -52,6 +52,13 @@ void TEditorWindow::WatchActivation(QMdiSubWindow* own) {
   });
 }
 
+void TEditorWindow::CloseWindow() {
+  if (auto* own = qobject_cast<QMdiSubWindow*>(parentWidget()))
+    own->close();
+  else
+    close();
+}
+
 void TEditorWindow::closeEvent(QCloseEvent* event) {
   if (!Deactivate()) {
     event->ignore();

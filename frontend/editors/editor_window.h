@@ -33,6 +33,10 @@ class TEditorWindow : public QWidget, public TCommittingChild {
   void FormDeactivate() override;
   bool Deactivate();
 
+  // Closes the child window (the frame around this editor).
+  void CloseWindow();
+  bool IsClosing() const { return closing_; }
+
   // Follows the main window's active child: activation loads, leaving stores.
   void WatchActivation(QMdiSubWindow* own);
 

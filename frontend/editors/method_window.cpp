@@ -77,7 +77,7 @@ QWidget* TfrmWaterDepth::BuildSettlementPage() {
   }
   layout->addWidget(factors);
   auto* close = new QPushButton("Close", page);
-  connect(close, &QPushButton::clicked, this, [this] { window()->close(); });
+  connect(close, &QPushButton::clicked, this, [this] { CloseWindow(); });
   layout->addWidget(close, 0, Qt::AlignRight);
   return page;
 }
@@ -162,7 +162,7 @@ QWidget* TfrmWaterDepth::BuildCapacityPage() {
   l->addWidget(TensionNote, 1, 1, 1, 2);
   layout->addWidget(loading);
   auto* close = new QPushButton("Close", page);
-  connect(close, &QPushButton::clicked, this, [this] { window()->close(); });
+  connect(close, &QPushButton::clicked, this, [this] { CloseWindow(); });
   layout->addWidget(close, 0, Qt::AlignRight);
   return page;
 }

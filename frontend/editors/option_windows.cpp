@@ -20,10 +20,10 @@
 namespace corvex {
 
 namespace {
-QPushButton* CloseButton(QWidget* owner) {
+QPushButton* CloseButton(TEditorWindow* owner) {
   auto* close = new QPushButton("Close", owner);
   close->setObjectName("BtnClose");
-  QObject::connect(close, &QPushButton::clicked, owner, [owner] { owner->window()->close(); });
+  QObject::connect(close, &QPushButton::clicked, owner, [owner] { owner->CloseWindow(); });
   return close;
 }
 }  // namespace

@@ -1,0 +1,164 @@
+// The input editors inside the main window, driven through their controls: the method window's
+// rules and what it stores, the soil-layer window's buttons, type changes and stored values,
+// and the refusal to close while a numeric field holds an invalid entry.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableWidget>
+#include <QtTest>
+
+#include "editors/editor_opener.h"
+#include "editors/method_window.h"
+#include "editors/option_windows.h"
+#include "editors/soil_layers_window.h"
+#include "project/message_layer.h"
+#include "project/project_tables.h"
+#include "shell/data_edit.h"
+#include "shell/main_form.h"
+#include "shell/qt_file_dialogs.h"
+
+using namespace corvex;
+
+namespace {
+
+class TNoDialogs : public TFileDialogs {
+ public:
+  TFileChoice Open(QWidget*) override { return {}; }
+  TFileChoice SaveAs(QWidget*, const QString&, const QString&) override { return {}; }
+};
+
+template <class Window>
+Window* Open(TMainForm& form, TEditorKind kind) {
+  OpenInputEditor(form, kind);
+  QMdiSubWindow* sub = form.MdiArea()->activeSubWindow();
+  return sub ? qobject_cast<Window*>(sub->widget()) : nullptr;
+}
+
+void Type(TDataEdit* field, const QString& text) {
+  field->selectAll();
+  QTest::keyClicks(field, text);
+}
+
+// Saves a picture of the window when a folder is named in CORVEX_SCREENSHOT_DIR.
+void Screenshot(QWidget* window, const char* name) {
+  const QByteArray dir = qgetenv("CORVEX_SCREENSHOT_DIR");
+  if (dir.isEmpty()) return;
+  window->grab().save(QString::fromUtf8(dir) + "/" + name);
+}
+
+}  // namespace
+
+class EditorsTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init() {
+    form_ = new TMainForm(messages_, dialogs_);
+    form_->resize(1100, 800);
+    form_->show();
+    messages_.Entries.clear();
+  }
+  void cleanup() {
+    form_->CloseAllChildren();
+    delete form_;
+  }
+
+  void methodWindowRulesAndStore() {
+    auto* w = Open<TfrmWaterDepth>(*form_, TEditorKind::ComputationMethods);
+    QVERIFY(w);
+    QCOMPARE(OpenCount(), 1);
+    OpenInputEditor(*form_, TEditorKind::ComputationMethods);
+    QCOMPARE(OpenCount(), 1);  // one instance
+    form_->Session().Project().TaperAngle = 0.3;
+    form_->Session().SetModified(false);
+    w->Pages->setCurrentIndex(1);
+    w->MethodChecks[3]->click();  // API: the transfer method's box stays checked
+    QVERIFY(w->MethodChecks[3]->isChecked());
+    w->Pages->setCurrentIndex(0);
+    w->TransferOptions[2]->click();  // Revised Lambda
+    w->Pages->setCurrentIndex(1);
+    QVERIFY(w->MethodChecks[2]->isChecked());
+    for (int i = 0; i < 9; ++i) QCOMPARE(w->LsLabels[i]->isVisible(), i == 2);
+    QVERIFY(!w->MethodChecks[6]->isEnabled());  // offshore methods off in this edition
+    w->ClearSelectionsClick();
+    for (int i = 0; i < 9; ++i) QCOMPARE(w->MethodChecks[i]->isChecked(), i == 2);
+    w->OptTension->click();
+    QVERIFY(!w->deREDUCT->isEnabled());  // API not checked
+    w->MethodChecks[3]->click();
+    QVERIFY(w->deREDUCT->isEnabled());
+    Type(w->deREDUCT, "0.5");
+    w->OptCompression->click();
+    Screenshot(w->parentWidget(), "method_window.png");
+    QVERIFY(form_->Session().Modified());
+    w->CloseWindow();
+    QCOMPARE(OpenCount(), 0);
+    const TProgramData& p = form_->Session().Project();
+    QCOMPARE(p.TransferMethod, 3);
+    QCOMPARE(p.TaperAngle, 0.0);
+    QCOMPARE(p.LoadingType, 0);
+    QCOMPARE(p.TensionFactor, 1.0);
+    QCOMPARE(p.Method(3), 1);
+    QCOMPARE(p.Method(4), 1);
+    QCOMPARE(p.Method(1), 0);
+  }
+
+  void invalidEntryKeepsTheWindow() {
+    auto* w = Open<TDlgOptions>(*form_, TEditorKind::ControlOptions);
+    QVERIFY(w);
+    QCOMPARE(w->DataEdit2->text(), QString("1"));
+    Type(w->DataEdit3, "2*(");
+    w->CloseWindow();
+    QCOMPARE(OpenCount(), 1);
+    QCOMPARE(messages_.Entries.size(), std::size_t{1});
+    Type(w->DataEdit3, "2*0.25");
+    w->CloseWindow();
+    QCOMPARE(OpenCount(), 0);
+    QCOMPARE(form_->Session().Project().Increment, 0.5);
+  }
+
+  void soilLayersAddTypeDeleteAndStore() {
+    auto* w = Open<TDlgSoilLayers>(*form_, TEditorKind::SoilLayers);
+    QVERIFY(w);
+    QCOMPARE(w->LayerGrid->rowCount(), 1);
+    w->ButtonAdd->click();
+    w->ButtonAdd->click();
+    QCOMPARE(w->LayerGrid->rowCount(), 3);
+    Type(w->Field(1, 2), "20+5");
+    QVERIFY(w->Field(1, 2)->ExitCheck());
+    QCOMPARE(w->Combo(1)->count(), 2);  // silt is not offered with API alone
+    w->Combo(1)->setCurrentIndex(1);
+    w->ComboChange(1, 1);
+    Type(w->Field(2, 3), "1500");
+    Screenshot(w->parentWidget(), "soil_layers_window.png");
+    // Deleting layer 2 asks first; No keeps it.
+    messages_.Answers = {TMessageAnswer::No};
+    w->ComboChange(1, 1);  // layer 2 becomes the current row
+    w->ButtonDelClick();
+    QCOMPARE(QString::fromStdString(messages_.Entries.back().Text), QString("Do you want to delete soil layer in row 2"));
+    QCOMPARE(w->LayerGrid->rowCount(), 3);
+    w->CloseWindow();
+    TGridTable& d = form_->Session().Tables().D;
+    QCOMPARE(d.RowCount(), 3);
+    QCOMPARE(d.Cell(soil_column::kSoilType, 1).AsInteger(), kClay);
+    QCOMPARE(d.Cell(soil_column::kBottomDepth, 1).AsFloat(), 25.0);
+    QCOMPARE(d.Cell(soil_column::kMaxSideFriction, 2).AsFloat(), 1500.0);
+    QCOMPARE(d.Cell(soil_column::kEndFactor, 2).AsFloat(), 1.0);
+  }
+
+ private:
+  int OpenCount() const {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return static_cast<int>(form_->MdiArea()->subWindowList().size());
+  }
+
+  TMessageRecorder messages_;
+  TNoDialogs dialogs_;
+  TMainForm* form_ = nullptr;
+};
+
+QTEST_MAIN(EditorsTest)
+#include "qt_editors_test.moc"
