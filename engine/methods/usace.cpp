@@ -88,7 +88,10 @@ double usaceStressCriticalDepth(std::span<const double> soilTypes,
       return bottomDepths[k] * 0.5;
     }
   }
-  return 0.0;
+  // The stress never gets there: no critical depth in the profile, so the end bearing is
+  // not held anywhere. A critical depth of 0 would hold it at the stress of the first sand
+  // increment, leaving next to no end bearing at any penetration.
+  return kNoCriticalDepth;
 }
 
 UsaceCriticalDepths usaceCriticalDepths(int criticalDepthMode, double diameterLength,

@@ -5,9 +5,13 @@
 // of a run fills them from the run state.
 #pragma once
 
+#include <limits>
 #include <span>
 
 namespace corvex {
+
+// A critical depth that no penetration reaches.
+inline constexpr double kNoCriticalDepth = std::numeric_limits<double>::max();
 
 // Interface friction angle δ (degrees) for the pile type.
 double usaceInterfaceAngle(int pileType, double phi);
@@ -54,7 +58,8 @@ UsaceSideFriction usaceSideFriction(const UsaceIncrement& increment, const Usace
 inline bool usaceHasSandTerm(double soilType) { return soilType <= 1.0 || soilType > 2.5; }
 
 // Critical depth for end bearing in mode 1: half the bottom depth of the first sand or
-// silt increment whose bottom stress exceeds 3.5 ksf (168 kPa); 0 when none does.
+// silt increment whose bottom stress exceeds 3.5 ksf (168 kPa); kNoCriticalDepth (below
+// every penetration) when none does.
 // soilTypes, bottomDepths and bottomStresses run over the increments from the top.
 double usaceStressCriticalDepth(std::span<const double> soilTypes,
                                 std::span<const double> bottomDepths,

@@ -229,5 +229,28 @@ TEST(UsaceRoutine, ModeOneCriticalDepthForEndBearing) {
   EXPECT_NEAR(state->computation.endBearing.unitEndBearing[2 * 29], 0.06 * 29 * 23.0, 1e-9);
 }
 
+// Mode 1 in a column whose stress never passes 3.5 ksf (0.06 ksf per ft, 50 ft deep, at
+// most 3.0 ksf): there is no critical depth, so the end bearing follows σ′v·Nq all the way
+// down: at 40 ft 2.4·23 = 55.2 ksf, at the top of the increment starting at 30 ft 1.8·23 =
+// 41.4 ksf (not the stress of the first increment, 0.06·23 = 1.38 ksf).
+TEST(UsaceRoutine, ModeOneWithoutCriticalDepthHoldsNoStress) {
+  const std::array<double, 2> types{1.0, 1.0};
+  const std::array<double, 2> bottoms{1.0, 50.0};
+  const std::array<double, 2> stresses{0.06, 3.0};
+  EXPECT_EQ(usaceStressCriticalDepth(types, bottoms, stresses, true), kNoCriticalDepth);
+
+  test::Pile pile;
+  pile.embedded = 40.0;
+  auto state = test::makeColumn({{0, 50, 1.0, 60.0, 1.0, 30.0}}, pile);
+  state->input.criticalDepthMode = 1;
+  state->input.methodSwitch[4] = 0;
+  test::prepare(*state);
+  computeUsaceUnitResistance(*state);
+  runEndBearingSteps(*state, kMethodUsace);
+  const EndBearingWork& w = state->computation.endBearing;
+  EXPECT_NEAR(w.unitEndBearing[2 * 40], 55.2, 1e-9);
+  EXPECT_NEAR(w.unitEndBearing[2 * 31 - 1], 41.4, 1e-9);
+}
+
 }  // namespace
 }  // namespace corvex
