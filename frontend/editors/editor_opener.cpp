@@ -7,6 +7,7 @@
 #include "editors/method_window.h"
 #include "editors/option_windows.h"
 #include "editors/soil_layers_window.h"
+#include "editors/table_form.h"
 
 namespace corvex {
 
@@ -69,6 +70,24 @@ void ReloadMaterialWindow(TMainForm& main) {
   if (TEditorWindow* material = FindEditor(main, "frmMaterial")) material->FormActivate();
 }
 
-void OpenTableWindow(TMainForm&, TGridTable&) {}
+void RefreshTableWindows(TMainForm& main) {
+  for (QMdiSubWindow* sub : main.MdiArea()->subWindowList())
+    if (auto* form = qobject_cast<TTableForm*>(sub->widget())) form->Refresh();
+}
+
+void OpenTableWindow(TMainForm& main, TGridTable& table) {
+  for (QMdiSubWindow* sub : main.MdiArea()->subWindowList())
+    if (auto* form = qobject_cast<TTableForm*>(sub->widget()); form && &form->Table() == &table && !form->IsClosing()) {
+      main.MdiArea()->setActiveSubWindow(sub);
+      return;
+    }
+  auto* form = new TTableForm(main, table);
+  QMdiSubWindow* sub = main.MdiArea()->addSubWindow(form);
+  sub->setAttribute(Qt::WA_DeleteOnClose);
+  sub->setWindowTitle(form->windowTitle());
+  form->WatchActivation(sub);
+  sub->show();
+  main.MdiArea()->setActiveSubWindow(sub);
+}
 
 }  // namespace corvex

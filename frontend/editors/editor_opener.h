@@ -18,6 +18,8 @@ void OpenInputEditor(TMainForm& main, TEditorKind kind);
 TEditorWindow* FindEditor(TMainForm& main, const QString& objectName);
 // The open pile-material window, when there is one, loads itself again.
 void ReloadMaterialWindow(TMainForm& main);
+// Every open table window shows its table again (after its columns changed).
+void RefreshTableWindows(TMainForm& main);
 // Opens (or brings to the front) the editing window of a grid table.
 void OpenTableWindow(TMainForm& main, TGridTable& table);
 

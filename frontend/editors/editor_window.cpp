@@ -29,7 +29,7 @@ void TEditorWindow::FormActivate() {
 void TEditorWindow::FormDeactivate() { Deactivate(); }
 
 bool TEditorWindow::Deactivate() {
-  if (!FieldsValid()) {
+  if (!EntriesValid()) {
     // The entry must be mended first: bring the window back to the front.
     if (QMdiSubWindow* own = qobject_cast<QMdiSubWindow*>(parentWidget()); own && own->mdiArea())
       own->mdiArea()->setActiveSubWindow(own);

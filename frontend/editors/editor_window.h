@@ -45,6 +45,8 @@ class TEditorWindow : public QWidget, public TCommittingChild {
   virtual void StoreControls() = 0;
   void closeEvent(QCloseEvent* event) override;
 
+  // What must hold before the window stores or closes; by default FieldsValid().
+  virtual bool EntriesValid() { return FieldsValid(); }
   // Every enabled numeric field passes its exit check (the first failure shows its message and
   // keeps the focus).
   bool FieldsValid();

@@ -242,6 +242,7 @@ void TfrmWaterDepth::StoreControls() {
   c.CriticalDepth = CriticalDepthField->Number();
   TMethodWindowLogic::Store(c, Project(), Tables());
   ReloadMaterialWindow(Main());
+  RefreshTableWindows(Main());
   Session().SetModified(true);
 }
 

@@ -15,6 +15,7 @@
 #include "editors/method_window.h"
 #include "editors/option_windows.h"
 #include "editors/soil_layers_window.h"
+#include "editors/table_form.h"
 #include "project/message_layer.h"
 #include "project/project_tables.h"
 #include "shell/data_edit.h"
@@ -147,6 +148,28 @@ class EditorsTest : public QObject {
     QCOMPARE(d.Cell(soil_column::kBottomDepth, 1).AsFloat(), 25.0);
     QCOMPARE(d.Cell(soil_column::kMaxSideFriction, 2).AsFloat(), 1500.0);
     QCOMPARE(d.Cell(soil_column::kEndFactor, 2).AsFloat(), 1.0);
+  }
+
+  void tableWindowRefusesAnInvalidCell() {
+    TGridTable& areas = form_->Session().Tables().Sectionaldata;
+    OpenInputEditor(*form_, TEditorKind::ExtraTzDepths);
+    OpenTableWindow(*form_, areas);
+    auto* w = qobject_cast<TTableForm*>(form_->MdiArea()->activeSubWindow()->widget());
+    QVERIFY(w);
+    QCOMPARE(w->windowTitle(), QString("Cross Section Area "));
+    QVERIFY(w->BtnAdd->isVisible());
+    QVERIFY(!w->BtnDel->isEnabled());
+    w->Grid->item(1, 1)->setText("3+");
+    QCOMPARE(messages_.Entries.size(), std::size_t{1});
+    w->CloseWindow();
+    QCOMPARE(OpenCount(), 2);
+    w->Grid->item(1, 1)->setText("3+4");
+    QCOMPARE(areas.Cell(1, 1).AsFloat(), 7.0);
+    w->BtnAddClick();
+    QVERIFY(w->BtnDel->isEnabled());
+    QCOMPARE(areas.RowCount(), 3);
+    w->CloseWindow();
+    QCOMPARE(OpenCount(), 1);
   }
 
  private:

@@ -1,0 +1,186 @@
+#include "editors/table_form.h"
+
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "editors/editor_opener.h"
+#include "editors/table_form_logic.h"
+#include "project/assign_error.h"
+#include "project/grid_column_kinds.h"
+#include "project/grid_table.h"
+#include "shell/main_form.h"
+
+namespace corvex {
+
+namespace {
+constexpr int kMaxShownRows = 10;
+}
+
+TTableForm::TTableForm(TMainForm& main, TGridTable& table, QWidget* parent)
+    : TEditorWindow(main, parent), table_(table) {
+  setObjectName("TableForm");
+  auto* layout = new QVBoxLayout(this);
+  Grid = new QTableWidget(this);
+  Grid->setObjectName("Grid");
+  layout->addWidget(Grid);
+  auto* buttons = new QHBoxLayout;
+  BtnAdd = new QPushButton("&Add Row", this);
+  BtnIns = new QPushButton("&Insert Row", this);
+  BtnDel = new QPushButton("&Delete Row", this);
+  for (QPushButton* b : {BtnAdd, BtnIns, BtnDel}) buttons->addWidget(b);
+  buttons->addStretch();
+  layout->addLayout(buttons);
+  lblComments = new QLabel(QString::fromStdString(table.Comments), this);
+  layout->addWidget(lblComments);
+  connect(BtnAdd, &QPushButton::clicked, this, &TTableForm::BtnAddClick);
+  connect(BtnIns, &QPushButton::clicked, this, &TTableForm::BtnInsClick);
+  connect(BtnDel, &QPushButton::clicked, this, &TTableForm::BtnDelClick);
+  connect(Grid, &QTableWidget::cellChanged, this, [this](int row, int column) {
+    if (filling_) return;
+    if (StoreCell(row, column)) {
+      MarkModified();
+      // Every cell shows the table's own text of its value.
+      QMetaObject::invokeMethod(this, [this] { Refresh(); }, Qt::QueuedConnection);
+    }
+  });
+  connect(Grid, &QTableWidget::currentCellChanged, this, [this](int, int, int previousRow, int previousColumn) {
+    if (badRow_ >= 0 && (previousRow != badRow_ || previousColumn != badColumn_)) {
+      // A refused entry keeps its cell selected until it is mended.
+      const int row = badRow_, column = badColumn_;
+      QMetaObject::invokeMethod(this, [this, row, column] { Grid->setCurrentCell(row, column); }, Qt::QueuedConnection);
+    }
+    (void)previousRow;
+  });
+  table_.FillToMinimum();
+  table_.SetEditorOpen(true);
+  table_.OnNumberChanged = [this] { Retitle(); };
+  FormActivate();
+}
+
+TTableForm::~TTableForm() {
+  table_.SetEditorOpen(false);
+  table_.OnNumberChanged = nullptr;
+}
+
+void TTableForm::Retitle() {
+  setWindowTitle(QString::fromStdString(TTableFormLogic::Caption(table_)));
+  if (parentWidget()) parentWidget()->setWindowTitle(windowTitle());
+}
+
+void TTableForm::Refresh() {
+  filling_ = true;
+  Retitle();
+  columns_ = TTableFormLogic::VisibleColumns(table_);
+  Grid->clear();
+  Grid->setColumnCount(static_cast<int>(columns_.size()));
+  Grid->setRowCount(table_.RowCount());
+  QStringList headings;
+  for (int c : columns_) headings << QString::fromStdString(TTableFormLogic::Heading(table_, c));
+  Grid->setHorizontalHeaderLabels(headings);
+  QStringList rowNames;
+  for (int row = 0; row < table_.RowCount(); ++row) rowNames << QString::number(row / table_.RowGroup + 1);
+  Grid->setVerticalHeaderLabels(rowNames);
+  for (int g = 0; g < static_cast<int>(columns_.size()); ++g) {
+    TColumn& column = table_.Column(columns_[static_cast<std::size_t>(g)]);
+    for (int row = 0; row < table_.RowCount(); ++row) {
+      const QString text = QString::fromStdString(table_.Cell(columns_[static_cast<std::size_t>(g)], row).AsString());
+      if (auto* e = dynamic_cast<TEnumColumn*>(&column)) {
+        auto* combo = new QComboBox;
+        for (const std::string& name : e->Names) combo->addItem(QString::fromStdString(name));
+        combo->setCurrentIndex(e->AsInteger(row) - 1);
+        const int tableColumn = columns_[static_cast<std::size_t>(g)];
+        connect(combo, &QComboBox::activated, this, [this, tableColumn, row](int index) {
+          table_.Cell(tableColumn, row).SetInteger(index + 1);
+          MarkModified();
+          QMetaObject::invokeMethod(this, [this] { Refresh(); }, Qt::QueuedConnection);
+        });
+        Grid->setCellWidget(row, g, combo);
+      } else if (auto* t = dynamic_cast<TTableColumn*>(&column)) {
+        if (!t->HasTable(row)) continue;
+        auto* button = new QPushButton(text);
+        TGridTable* nested = &t->AsTable(row);
+        connect(button, &QPushButton::clicked, this, [this, nested] { OpenTableWindow(Main(), *nested); });
+        Grid->setCellWidget(row, g, button);
+      } else {
+        Grid->setItem(row, g, new QTableWidgetItem(text));
+      }
+    }
+  }
+  Grid->resizeColumnsToContents();
+  const bool shown = TTableFormLogic::ButtonsShown(table_);
+  for (QPushButton* b : {BtnAdd, BtnIns, BtnDel}) b->setVisible(shown);
+  BtnAdd->setEnabled(TTableFormLogic::AddEnabled(table_));
+  BtnIns->setEnabled(TTableFormLogic::AddEnabled(table_));
+  BtnDel->setEnabled(TTableFormLogic::DeleteEnabled(table_));
+  // Sized for at most ten rows; a scroll bar beyond.
+  const int rows = std::min(table_.RowCount(), kMaxShownRows);
+  int height = Grid->horizontalHeader()->sizeHint().height() + 2 * Grid->frameWidth();
+  for (int r = 0; r < rows; ++r) height += Grid->rowHeight(r);
+  Grid->setMinimumHeight(height);
+  Grid->setVerticalScrollBarPolicy(table_.RowCount() > kMaxShownRows ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAsNeeded);
+  filling_ = false;
+}
+
+bool TTableForm::StoreCell(int row, int gridColumn) {
+  QTableWidgetItem* item = Grid->item(row, gridColumn);
+  if (!item || gridColumn < 0 || gridColumn >= static_cast<int>(columns_.size())) return true;
+  try {
+    table_.Cell(columns_[static_cast<std::size_t>(gridColumn)], row).SetString(item->text().toStdString());
+  } catch (const EAssignError& error) {
+    badRow_ = row;
+    badColumn_ = gridColumn;
+    Messages().Information(error.what());
+    return false;
+  }
+  badRow_ = badColumn_ = -1;
+  return true;
+}
+
+bool TTableForm::EntriesValid() {
+  if (badRow_ < 0) return true;
+  const int row = badRow_, column = badColumn_;
+  if (!StoreCell(row, column)) {
+    Grid->setCurrentCell(row, column);
+    return false;
+  }
+  return true;
+}
+
+void TTableForm::BtnAddClick() {
+  if (!EntriesValid() || !TTableFormLogic::AddEnabled(table_)) return;
+  table_.AddRows();
+  Refresh();
+  Grid->scrollToBottom();
+  MarkModified();
+}
+
+void TTableForm::BtnInsClick() {
+  if (!EntriesValid() || !TTableFormLogic::AddEnabled(table_)) return;
+  const int row = Grid->currentRow();
+  if (row < 0 || row >= table_.RowCount()) {
+    Messages().Information("Grid.Row not in valid range");
+    return;
+  }
+  table_.InsertRows(row);
+  Refresh();
+  MarkModified();
+}
+
+void TTableForm::BtnDelClick() {
+  if (!EntriesValid() || !TTableFormLogic::DeleteEnabled(table_)) return;
+  const int row = Grid->currentRow();
+  if (row < 0 || row >= table_.RowCount()) {
+    Messages().Information("Grid.Row not in valid range");
+    return;
+  }
+  table_.DeleteRows(row);
+  Refresh();
+  MarkModified();
+}
+
+}  // namespace corvex

@@ -1,0 +1,52 @@
+// The window in which one grid table is edited as a grid: a text cell is stored when the user
+// leaves it, enumeration cells offer their value names, table cells open the nested table's
+// window, and rows are added, inserted and deleted by row group.
+#pragma once
+
+#include "editors/editor_window.h"
+
+class QLabel;
+class QPushButton;
+class QTableWidget;
+class TGridTable;
+
+namespace corvex {
+
+class TTableForm : public TEditorWindow {
+  Q_OBJECT
+
+ public:
+  TTableForm(TMainForm& main, TGridTable& table, QWidget* parent = nullptr);
+  ~TTableForm() override;
+
+  TGridTable& Table() const { return table_; }
+  QTableWidget* Grid = nullptr;
+  QPushButton* BtnAdd = nullptr;
+  QPushButton* BtnIns = nullptr;
+  QPushButton* BtnDel = nullptr;
+  QLabel* lblComments = nullptr;
+
+  void BtnAddClick();
+  void BtnInsClick();
+  void BtnDelClick();
+  // Fills the grid from the table (headings, cells, controls, buttons).
+  void Refresh();
+
+ protected:
+  void LoadControls() override { Refresh(); }
+  void StoreControls() override {}
+  bool EntriesValid() override;
+
+ private:
+  // Stores the text of a cell; a refused entry is shown and false returned.
+  bool StoreCell(int row, int gridColumn);
+  void Retitle();
+
+  TGridTable& table_;
+  std::vector<int> columns_;
+  bool filling_ = false;
+  int badRow_ = -1;
+  int badColumn_ = -1;
+};
+
+}  // namespace corvex
