@@ -8,7 +8,9 @@
 #include <sstream>
 #include <string>
 
+#include "project/message_layer.h"
 #include "shell/analysis_run.h"
+#include "shell/project_session.h"
 #include "shell/tip_capacity_summary.h"
 
 namespace {
@@ -55,6 +57,45 @@ void printTipCapacities(const corvex::TAnalysisPaths& paths) {
   }
 }
 
+// Messages that the main window shows in message boxes go to the error stream here.
+class TConsoleMessages : public TMessageLayer {
+ public:
+  void ShowMessage(const std::string& text) override { print(text); }
+  void Information(const std::string& text) override { print(text); }
+  void Warning(const std::string& text) override { print(text); }
+  // Nothing is asked of a batch run: a question is answered No.
+  TMessageAnswer Confirm(const std::string& text) override {
+    print(text);
+    return TMessageAnswer::No;
+  }
+
+ private:
+  static void print(std::string text) {
+    for (char& c : text) {
+      if (c == '\r') c = '\n';
+    }
+    std::cerr << "corvexrun: " << text << "\n";
+  }
+};
+
+// After a completed run the main window reads the results and writes the GRLWEAP input file
+// beside the project; a batch run does the same through the same project session.
+void writeWaveFile(const std::string& projectFile) {
+  TConsoleMessages messages;
+  corvex::TProjectSession session(messages);
+  session.Open(projectFile, true);
+  try {
+    if (session.LoadRunResults()) {
+      std::cout << "GRLWEAP input file: " << session.SiblingPath(".gwi") << "\n";
+    } else {
+      std::cout << "No GRLWEAP input file: the results could not be read.\n";
+    }
+  } catch (const std::exception& error) {
+    std::cerr << "corvexrun: the GRLWEAP input file could not be written: " << error.what()
+              << "\n";
+  }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -96,5 +137,6 @@ int main(int argc, char** argv) {
   }
   std::cout << "\n";
   printTipCapacities(result.Paths);
+  if (result.EngineStatus == 0) writeWaveFile(result.Paths.ProjectFile);
   return result.EngineStatus == 0 ? 0 : (result.EngineStatus == 1 ? 1 : 2);
 }
