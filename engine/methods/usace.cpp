@@ -133,6 +133,13 @@ void computeUsaceUnitResistance(RunState& state) {
   const bool english = in.unitSystem == 1;
   const int count = c.incrementCount;
 
+  // The end-bearing pass that follows this routine starts with no saved stresses. A pass
+  // run before the routine (with the profile's critical depth, not the one recomputed
+  // below) would otherwise leave the medium and dense sand stresses of the wrong depth,
+  // and those would stand for the rest of the analysis.
+  c.usace.endBearing = UsaceEndBearing{};
+  c.usace.lastSandIncrement = 0;
+
   if (in.criticalDepthMode == 1) {
     std::array<double, kIncrementSlots> types{};
     std::array<double, kIncrementSlots> bottoms{};

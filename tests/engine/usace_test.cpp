@@ -252,5 +252,26 @@ TEST(UsaceRoutine, ModeOneWithoutCriticalDepthHoldsNoStress) {
   EXPECT_NEAR(w.unitEndBearing[2 * 31 - 1], 41.4, 1e-9);
 }
 
+// Mode 1 with medium sand (φ 34, Nq 30 + 26·2/4 = 43): σ′v = 0.06 ksf per ft passes 3.5 ksf
+// at the increment ending at 59 ft, so the end bearing holds the stress from the increment
+// starting at 29.5 ft on, i.e. at 30 ft: σ′v(31 ft) = 1.86 ksf, q(40 ft) = 1.86·43 =
+// 79.98 ksf. The pass run before the routine (with the profile's 59 ft) saved 3.54 ksf;
+// that stress must not carry over, or 40 ft would read 2.4·43 = 103.2 ksf.
+TEST(UsaceRoutine, ModeOneMediumSandHoldsTheStressOfTheRoutinesCriticalDepth) {
+  test::Pile pile;
+  pile.embedded = 60.0;
+  auto state = test::makeColumn({{0, 80, 1.0, 60.0, 1.0, 34.0}}, pile);
+  state->input.criticalDepthMode = 1;
+  state->input.methodSwitch[4] = 0;
+  test::prepare(*state);
+  runEndBearingSteps(*state, kMethodUsace);  // the driver's pass before the routines
+  computeUsaceUnitResistance(*state);
+  runEndBearingSteps(*state, kMethodUsace);
+  const EndBearingWork& w = state->computation.endBearing;
+  EXPECT_NEAR(w.unitEndBearing[2 * 40], 79.98, 1e-9);
+  EXPECT_NEAR(w.unitEndBearing[2 * 31 - 1], 1.8 * 43.0, 1e-9);  // not held: 1.86 > 1.8
+  EXPECT_NEAR(w.unitEndBearing[2 * 31], 79.98, 1e-9);
+}
+
 }  // namespace
 }  // namespace corvex
