@@ -6,6 +6,7 @@
 #include "editors/editor_window.h"
 #include "editors/method_window.h"
 #include "editors/option_windows.h"
+#include "editors/pile_windows.h"
 #include "editors/soil_layers_window.h"
 #include "editors/table_form.h"
 
@@ -36,6 +37,9 @@ TEditorWindow* Create(TMainForm& main, TEditorKind kind) {
     case TEditorKind::ExtraTzDepths: return new TDlgTZPrint(main);
     case TEditorKind::ControlOptions: return new TDlgOptions(main);
     case TEditorKind::SoilLayers: return new TDlgSoilLayers(main);
+    case TEditorKind::PileMaterial: return new TfrmMaterial(main);
+    case TEditorKind::CircularPile: return new TfrmShaftpeneta(main);
+    case TEditorKind::NoncircularPile: return new TfrmNCsection(main);
     default: return nullptr;
   }
 }

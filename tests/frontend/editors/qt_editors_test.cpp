@@ -3,6 +3,7 @@
 // and the refusal to close while a numeric field holds an invalid entry.
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -14,6 +15,7 @@
 #include "editors/editor_opener.h"
 #include "editors/method_window.h"
 #include "editors/option_windows.h"
+#include "editors/pile_windows.h"
 #include "editors/soil_layers_window.h"
 #include "editors/table_form.h"
 #include "project/message_layer.h"
@@ -61,6 +63,7 @@ class EditorsTest : public QObject {
     form_ = new TMainForm(messages_, dialogs_);
     form_->resize(1100, 800);
     form_->show();
+    QApplication::setActiveWindow(form_);
     messages_.Entries.clear();
   }
   void cleanup() {
@@ -170,6 +173,39 @@ class EditorsTest : public QObject {
     QCOMPARE(areas.RowCount(), 3);
     w->CloseWindow();
     QCOMPARE(OpenCount(), 1);
+  }
+
+  void pileWindows() {
+    TProgramData& p = form_->Session().Project();
+    p.OuterDiameter = 24;
+    p.InnerDiameter = 23;
+    auto* m = Open<TfrmMaterial>(*form_, TEditorKind::PileMaterial);
+    QVERIFY(m);
+    QVERIFY(m->TypeOptions[0]->isChecked());
+    QCOMPARE(m->DeAutoSection->text().left(7), QString("36.9138"));
+    QVERIFY(!m->deAngle->isEnabled());  // FHWA not selected
+    m->TypeOptions[5]->click();          // H-pile
+    m->CloseWindow();
+    QCOMPARE(OpenCount(), 0);
+    QCOMPARE(p.PileType, 6);
+    QVERIFY(!p.Circular);
+
+    p.PileType = 2;
+    auto* c = Open<TfrmShaftpeneta>(*form_, TEditorKind::CircularPile);
+    QVERIFY(c);
+    QVERIFY(!c->DataEdit9->isEnabled());
+    QCOMPARE(c->DataEdit9->text(), QString("0"));
+    QVERIFY(c->PlugGroup->isHidden());
+    c->DataEdit1->setFocus();
+    Type(c->DataEdit1, "-3");
+    QTest::keyClick(c->DataEdit1, Qt::Key_Tab);
+    QVERIFY(!messages_.Entries.empty());
+    QCOMPARE(QString::fromStdString(messages_.Entries.back().Text),
+             QString("Pile Stickup Length should be a positive number\rIt will be set as 0"));
+    QCOMPARE(c->DataEdit1->text(), QString("0"));
+    c->CloseWindow();
+    QCOMPARE(p.StickupLength, 0.0);
+    QCOMPARE(p.InnerDiameter, 0.0);
   }
 
  private:
