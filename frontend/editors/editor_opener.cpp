@@ -3,6 +3,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 
+#include "editors/cpt_window.h"
 #include "editors/editor_window.h"
 #include "editors/method_window.h"
 #include "editors/option_windows.h"
@@ -38,6 +39,7 @@ TEditorWindow* Create(TMainForm& main, TEditorKind kind) {
     case TEditorKind::ControlOptions: return new TDlgOptions(main);
     case TEditorKind::SoilLayers: return new TDlgSoilLayers(main);
     case TEditorKind::PileMaterial: return new TfrmMaterial(main);
+    case TEditorKind::CptData: return new TDlgInputMotion(main);
     case TEditorKind::CircularPile: return new TfrmShaftpeneta(main);
     case TEditorKind::NoncircularPile: return new TfrmNCsection(main);
     default: return nullptr;

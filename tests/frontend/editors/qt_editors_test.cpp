@@ -10,8 +10,10 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <QtTest>
 
+#include "editors/cpt_window.h"
 #include "editors/editor_opener.h"
 #include "editors/method_window.h"
 #include "editors/option_windows.h"
@@ -21,6 +23,7 @@
 #include "project/message_layer.h"
 #include "project/project_tables.h"
 #include "shell/data_edit.h"
+#include "results/graph_plot.h"
 #include "shell/main_form.h"
 #include "shell/qt_file_dialogs.h"
 
@@ -206,6 +209,33 @@ class EditorsTest : public QObject {
     c->CloseWindow();
     QCOMPARE(p.StickupLength, 0.0);
     QCOMPARE(p.InnerDiameter, 0.0);
+  }
+
+  void cptWindowKeepsQcPoints() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("cone.txt");
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("depth qc\n1 200\n2 300\n");
+    file.close();
+    auto* w = Open<TDlgInputMotion>(*form_, TEditorKind::CptData);
+    QVERIFY(w);
+    QVERIFY(!w->Button1->isEnabled());
+    w->EdtWord->setText(dir.filePath("missing.txt"));
+    QVERIFY(w->Button1->isEnabled());
+    QVERIFY(!w->ShowProfile(TCptConversion::Qc));
+    QCOMPARE(QString::fromStdString(messages_.Entries.back().Text), "File " + dir.filePath("missing.txt") + " does not exists");
+    w->EdtWord->setText(path);
+    Type(w->DataEdit4, "1");
+    QVERIFY(w->ShowProfile(TCptConversion::Qc));
+    QVERIFY(w->ShowProfile(TCptConversion::Su));
+    const TProgramData& p = form_->Session().Project();
+    QCOMPARE(p.CptCount, 2);
+    QCOMPARE(p.CptPoints[1].X, 300.0);  // still qc after the Su profile
+    QCOMPARE(w->Graph(TCptConversion::Su).Lines(0).Points[1].X, 20.0);  // 300 / 15
+    w->CloseWindow();
+    QCOMPARE(p.CptImportFileName, path.toStdString());
+    QCOMPARE(p.CptHeaderLines, 1);
   }
 
  private:
