@@ -2,13 +2,17 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 #include "editors/layer_data_window.h"
 #include "project/program_data.h"
@@ -87,6 +91,16 @@ void TDlgSoilLayers::ShowRows() {
   QStringList headers;
   for (int c = 0; c < 7; ++c) headers << QString::fromStdString(top[c] + "\n" + bottom[c]);
   LayerGrid->setHorizontalHeaderLabels(headers);
+  // The layout widths, widened where the font needs more room for a heading.
+  const QFontMetrics metrics(LayerGrid->horizontalHeader()->font());
+  for (int c = 0; c < 7; ++c) {
+    const int needed = std::max(metrics.horizontalAdvance(QString::fromStdString(top[c])),
+                                metrics.horizontalAdvance(QString::fromStdString(bottom[c]))) + 12;
+    LayerGrid->setColumnWidth(c, std::max(kColumnWidths[c], needed));
+  }
+  int total = 2 * LayerGrid->frameWidth() + LayerGrid->verticalScrollBar()->sizeHint().width();
+  for (int c = 0; c < 7; ++c) total += LayerGrid->columnWidth(c);
+  LayerGrid->setMinimumWidth(total);
   LayerGrid->setRowCount(logic_.LayerCount());
   for (int layer = 0; layer < logic_.LayerCount(); ++layer) {
     const TLayerRow& r = logic_.Rows[static_cast<std::size_t>(layer)];
