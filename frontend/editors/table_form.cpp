@@ -1,5 +1,6 @@
 #include "editors/table_form.h"
 
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -56,15 +57,35 @@ TTableForm::TTableForm(TMainForm& main, TGridTable& table, QWidget* parent)
     }
     (void)previousRow;
   });
+  identifier_ = table_.Registry().IdentifierOf(&table_);
   table_.FillToMinimum();
   table_.SetEditorOpen(true);
   table_.OnNumberChanged = [this] { Retitle(); };
   FormActivate();
 }
 
-TTableForm::~TTableForm() {
+TTableForm::~TTableForm() { Detach(); }
+
+bool TTableForm::TableAlive() {
+  return Main().Session().Tables().Registry.IdentifierOf(&table_) == identifier_;
+}
+
+void TTableForm::Detach() {
+  if (detached_) return;
+  detached_ = true;
+  if (!TableAlive()) return;
   table_.SetEditorOpen(false);
   table_.OnNumberChanged = nullptr;
+}
+
+void TTableForm::closeEvent(QCloseEvent* event) {
+  if (detached_ || !TableAlive()) {
+    detached_ = true;
+    event->accept();
+    return;
+  }
+  TEditorWindow::closeEvent(event);
+  if (event->isAccepted()) Detach();
 }
 
 void TTableForm::Retitle() {
@@ -73,6 +94,11 @@ void TTableForm::Retitle() {
 }
 
 void TTableForm::Refresh() {
+  if (detached_ || !TableAlive()) {
+    detached_ = true;
+    QMetaObject::invokeMethod(this, [this] { CloseWindow(); }, Qt::QueuedConnection);
+    return;
+  }
   filling_ = true;
   Retitle();
   columns_ = TTableFormLogic::VisibleColumns(table_);
@@ -95,6 +121,7 @@ void TTableForm::Refresh() {
         combo->setCurrentIndex(e->AsInteger(row) - 1);
         const int tableColumn = columns_[static_cast<std::size_t>(g)];
         connect(combo, &QComboBox::activated, this, [this, tableColumn, row](int index) {
+          if (!TableAlive()) return;
           table_.Cell(tableColumn, row).SetInteger(index + 1);
           MarkModified();
           QMetaObject::invokeMethod(this, [this] { Refresh(); }, Qt::QueuedConnection);
@@ -104,7 +131,9 @@ void TTableForm::Refresh() {
         if (!t->HasTable(row)) continue;
         auto* button = new QPushButton(text);
         TGridTable* nested = &t->AsTable(row);
-        connect(button, &QPushButton::clicked, this, [this, nested] { OpenTableWindow(Main(), *nested); });
+        connect(button, &QPushButton::clicked, this, [this, nested] {
+          if (TableAlive()) OpenTableWindow(Main(), *nested);
+        });
         Grid->setCellWidget(row, g, button);
       } else {
         Grid->setItem(row, g, new QTableWidgetItem(text));
@@ -127,6 +156,7 @@ void TTableForm::Refresh() {
 }
 
 bool TTableForm::StoreCell(int row, int gridColumn) {
+  if (detached_ || !TableAlive()) return true;
   QTableWidgetItem* item = Grid->item(row, gridColumn);
   if (!item || gridColumn < 0 || gridColumn >= static_cast<int>(columns_.size())) return true;
   try {
@@ -142,6 +172,7 @@ bool TTableForm::StoreCell(int row, int gridColumn) {
 }
 
 bool TTableForm::EntriesValid() {
+  if (detached_ || !TableAlive()) return true;
   if (badRow_ < 0) return true;
   const int row = badRow_, column = badColumn_;
   if (!StoreCell(row, column)) {
@@ -152,7 +183,7 @@ bool TTableForm::EntriesValid() {
 }
 
 void TTableForm::BtnAddClick() {
-  if (!EntriesValid() || !TTableFormLogic::AddEnabled(table_)) return;
+  if (!TableAlive() || !EntriesValid() || !TTableFormLogic::AddEnabled(table_)) return;
   table_.AddRows();
   Refresh();
   Grid->scrollToBottom();
@@ -160,7 +191,7 @@ void TTableForm::BtnAddClick() {
 }
 
 void TTableForm::BtnInsClick() {
-  if (!EntriesValid() || !TTableFormLogic::AddEnabled(table_)) return;
+  if (!TableAlive() || !EntriesValid() || !TTableFormLogic::AddEnabled(table_)) return;
   const int row = Grid->currentRow();
   if (row < 0 || row >= table_.RowCount()) {
     Messages().Information("Grid.Row not in valid range");
@@ -172,7 +203,7 @@ void TTableForm::BtnInsClick() {
 }
 
 void TTableForm::BtnDelClick() {
-  if (!EntriesValid() || !TTableFormLogic::DeleteEnabled(table_)) return;
+  if (!TableAlive() || !EntriesValid() || !TTableFormLogic::DeleteEnabled(table_)) return;
   const int row = Grid->currentRow();
   if (row < 0 || row >= table_.RowCount()) {
     Messages().Information("Grid.Row not in valid range");

@@ -36,17 +36,24 @@ class TTableForm : public TEditorWindow {
   void LoadControls() override { Refresh(); }
   void StoreControls() override {}
   bool EntriesValid() override;
+  void closeEvent(QCloseEvent* event) override;
 
  private:
   // Stores the text of a cell; a refused entry is shown and false returned.
   bool StoreCell(int row, int gridColumn);
   void Retitle();
+  // False once the table is gone (its layer deleted, a new project made): the window then
+  // touches it no more and closes.
+  bool TableAlive();
+  void Detach();
 
   TGridTable& table_;
   std::vector<int> columns_;
   bool filling_ = false;
   int badRow_ = -1;
   int badColumn_ = -1;
+  int identifier_ = -1;
+  bool detached_ = false;
 };
 
 }  // namespace corvex

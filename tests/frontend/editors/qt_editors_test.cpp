@@ -238,6 +238,22 @@ class EditorsTest : public QObject {
     QCOMPARE(p.CptHeaderLines, 1);
   }
 
+  void tableWindowOfADeletedLayerClosesItself() {
+    auto* layers = Open<TDlgSoilLayers>(*form_, TEditorKind::SoilLayers);
+    layers->ButtonAddClick();
+    OpenTableWindow(*form_, form_->Session().Tables().LayerData(1));
+    QCOMPARE(OpenCount(), 2);
+    layers->ComboChange(1, 1);  // clay: the layer's table is rebuilt, the open window's table is gone
+    QMdiSubWindow* tableSub = form_->MdiArea()->activeSubWindow();
+    form_->MdiArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(layers->parentWidget()));
+    form_->MdiArea()->setActiveSubWindow(tableSub);
+    QTest::qWait(20);
+    QCOMPARE(OpenCount(), 1);
+    messages_.Answers = {TMessageAnswer::No};  // do not save the changes
+    form_->FileNewClick();                     // no crash when the remaining windows close
+    QCOMPARE(OpenCount(), 0);
+  }
+
  private:
   int OpenCount() const {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
