@@ -31,6 +31,8 @@ class TEditorWindow : public QWidget, public TCommittingChild {
   // Stores every control into the project; with an invalid numeric field the window is shown
   // again instead and false is returned.
   void FormDeactivate() override;
+  // Loads the controls again (the unit system changed the stored values).
+  void ReloadFromProject() override { FormActivate(); }
   bool Deactivate();
 
   // Closes the child window (the frame around this editor).

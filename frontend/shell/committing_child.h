@@ -9,6 +9,8 @@ class TCommittingChild {
  public:
   virtual ~TCommittingChild() = default;
   virtual void FormDeactivate() = 0;
+  // Shows the project's values again (after the unit system changed the stored values).
+  virtual void ReloadFromProject() {}
 };
 
 }  // namespace corvex

@@ -523,6 +523,9 @@ void TMainForm::SetUnitsClick(int system) {
     session_.SetUnits(system);
     // The stored values were converted: the project has changed.
     session_.SetModified(true);
+    // Open editors show the converted values in the new units.
+    for (QMdiSubWindow* w : mdi_->subWindowList())
+      if (auto* child = dynamic_cast<TCommittingChild*>(w->widget())) child->ReloadFromProject();
   }
   RefreshMenus();
 }

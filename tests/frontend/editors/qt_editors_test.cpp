@@ -1,6 +1,7 @@
 // The input editors inside the main window, driven through their controls: the method window's
 // rules and what it stores, the soil-layer window's buttons, type changes and stored values,
 // and the refusal to close while a numeric field holds an invalid entry.
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -206,6 +207,13 @@ class EditorsTest : public QObject {
     QCOMPARE(QString::fromStdString(messages_.Entries.back().Text),
              QString("Pile Stickup Length should be a positive number\rIt will be set as 0"));
     QCOMPARE(c->DataEdit1->text(), QString("0"));
+    Type(c->DataEdit10, "10");
+    c->FormDeactivate();
+    QAction* si = form_->findChild<QAction*>("OptSI");
+    QVERIFY(si);
+    si->trigger();
+    QCOMPARE(p.Units, 2);
+    QCOMPARE(c->DataEdit10->text(), QString("3.048"));  // 10 ft shown in m
     c->CloseWindow();
     QCOMPARE(p.StickupLength, 0.0);
     QCOMPARE(p.InnerDiameter, 0.0);
