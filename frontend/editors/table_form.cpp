@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -58,6 +59,7 @@ TTableForm::TTableForm(TMainForm& main, TGridTable& table, QWidget* parent)
     (void)previousRow;
   });
   identifier_ = table_.Registry().IdentifierOf(&table_);
+  Grid->installEventFilter(this);
   table_.FillToMinimum();
   table_.SetEditorOpen(true);
   table_.OnNumberChanged = [this] { Retitle(); };
@@ -153,6 +155,25 @@ void TTableForm::Refresh() {
   Grid->setMinimumHeight(height);
   Grid->setVerticalScrollBarPolicy(table_.RowCount() > kMaxShownRows ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAsNeeded);
   filling_ = false;
+}
+
+bool TTableForm::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == Grid && event->type() == QEvent::KeyPress) {
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if ((key == Qt::Key_Return || key == Qt::Key_Enter) && Grid->rowCount() > 0 && Grid->columnCount() > 0) {
+      // Down the column; from the last row to the top of the next column, from the last
+      // column back to the first.
+      int row = Grid->currentRow() + 1;
+      int column = std::max(Grid->currentColumn(), 0);
+      if (row >= Grid->rowCount()) {
+        row = 0;
+        column = (column + 1) % Grid->columnCount();
+      }
+      Grid->setCurrentCell(row, column);
+      return true;
+    }
+  }
+  return TEditorWindow::eventFilter(watched, event);
 }
 
 bool TTableForm::StoreCell(int row, int gridColumn) {

@@ -37,6 +37,7 @@ class TTableForm : public TEditorWindow {
   void StoreControls() override {}
   bool EntriesValid() override;
   void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   // Stores the text of a cell; a refused entry is shown and false returned.

@@ -172,8 +172,14 @@ class EditorsTest : public QObject {
     QCOMPARE(OpenCount(), 2);
     w->Grid->item(1, 1)->setText("3+4");
     QCOMPARE(areas.Cell(1, 1).AsFloat(), 7.0);
+    w->Grid->setCurrentCell(2, 1);
     w->BtnAddClick();
     QVERIFY(w->BtnDel->isEnabled());
+    // Enter in the last row of the last column moves to the first row of the first column.
+    w->Grid->setCurrentCell(2, 1);
+    QTest::keyClick(w->Grid, Qt::Key_Return);
+    QCOMPARE(w->Grid->currentRow(), 0);
+    QCOMPARE(w->Grid->currentColumn(), 0);
     QCOMPARE(areas.RowCount(), 3);
     w->CloseWindow();
     QCOMPARE(OpenCount(), 1);
