@@ -143,6 +143,14 @@ void TTableForm::Refresh() {
     }
   }
   Grid->resizeColumnsToContents();
+  // Least widths: half an inch for numbers, an inch and a half for value names, two inches
+  // for nested-table buttons.
+  const int inch = logicalDpiX();
+  for (int g = 0; g < static_cast<int>(columns_.size()); ++g) {
+    const int type = table_.Column(columns_[static_cast<std::size_t>(g)]).TypeCode();
+    const int least = type == 0 ? inch * 3 / 2 : type == 3 ? inch * 2 : type == 2 ? inch / 2 : 0;
+    Grid->setColumnWidth(g, std::max(Grid->columnWidth(g), least));
+  }
   const bool shown = TTableFormLogic::ButtonsShown(table_);
   for (QPushButton* b : {BtnAdd, BtnIns, BtnDel}) b->setVisible(shown);
   BtnAdd->setEnabled(TTableFormLogic::AddEnabled(table_));

@@ -16,6 +16,7 @@
 
 #include "editors/cpt_window.h"
 #include "editors/editor_opener.h"
+#include "editors/layer_data_window.h"
 #include "editors/method_window.h"
 #include "editors/option_windows.h"
 #include "editors/pile_windows.h"
@@ -266,6 +267,21 @@ class EditorsTest : public QObject {
     messages_.Answers = {TMessageAnswer::No};  // do not save the changes
     form_->FileNewClick();                     // no crash when the remaining windows close
     QCOMPARE(OpenCount(), 0);
+  }
+
+  void layerDataWindowKeepsTheChosenInput() {
+    TProjectTables& tables = form_->Session().Tables();
+    tables.LayerData(0).Cell(sand_column::kBlowCount, 0).SetInteger(9);
+    TDlgSoils dialog(*form_, 1, kSand);
+    QCOMPARE(dialog.windowTitle(), QString("Data for Layer 1"));
+    QVERIFY(dialog.OptBlowCounts->isChecked());
+    QVERIFY(!dialog.Field(sand_column::kFrictionAngle, 0)->isEnabled());
+    dialog.OptAngle->click();
+    Type(dialog.Field(sand_column::kFrictionAngle, 1), "31");
+    QVERIFY(dialog.FormDeactivate());
+    QCOMPARE(tables.LayerData(0).Cell(sand_column::kBlowCount, 0).AsInteger(), 0);
+    QCOMPARE(tables.LayerData(0).Cell(sand_column::kFrictionAngle, 1).AsFloat(), 31.0);
+    QVERIFY(!dialog.Field(sand_column::kQc, 0));  // cone data only in the offshore edition
   }
 
  private:
