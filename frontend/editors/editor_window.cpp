@@ -36,7 +36,6 @@ bool TEditorWindow::Deactivate() {
     return false;
   }
   StoreControls();
-  active_ = false;
   return true;
 }
 
@@ -46,8 +45,9 @@ void TEditorWindow::WatchActivation(QMdiSubWindow* own) {
     if (closing_) return;
     if (now == own) {
       if (!active_) FormActivate();
-    } else if (active_) {
-      Deactivate();
+    } else if (active_ && Deactivate()) {
+      // Stored; the next activation loads the project's values again.
+      active_ = false;
     }
   });
 }

@@ -284,6 +284,16 @@ class EditorsTest : public QObject {
     QVERIFY(!dialog.Field(sand_column::kQc, 0));  // cone data only in the offshore edition
   }
 
+  void editsAfterTheMainWindowCommittedAreStoredWhenLeaving() {
+    auto* options = Open<TDlgOptions>(*form_, TEditorKind::ControlOptions);
+    Type(options->DataEdit2, "3");
+    form_->DeactivateActiveChild();  // a menu was opened
+    QCOMPARE(form_->Session().Project().PrintEvery, 3);
+    Type(options->DataEdit2, "4");  // still the active child
+    OpenInputEditor(*form_, TEditorKind::Title);
+    QCOMPARE(form_->Session().Project().PrintEvery, 4);
+  }
+
  private:
   int OpenCount() const {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
