@@ -19,6 +19,7 @@
 #include "results/result_graphs.h"
 #include "results/qt_graph_output.h"
 #include "results/qt_plot_commands.h"
+#include "engine_run.h"
 
 using namespace corvex;
 
@@ -214,12 +215,15 @@ class GraphOutputTest : public QObject {
   }
 
   void printsTheSteelPipeCombinedGraphWithItsSoilColumn() {
-    const std::string base = std::string(CORVEX_SOURCE_DIR) + "/examples/steel_pipe_layered";
+    // The plot-data file comes from a run of the engine on the example, in a folder of its own.
+    testing_support::EngineRun run("steel_pipe_layered");
+    QVERIFY(run.Ran());
+    QCOMPARE(run.Status(), 0);
     TProjectTables tables;
     TMessageRecorder messages;
-    TProgramData project = TProgramData::CreateFromFile(base + ".cx6d", false, tables, messages);
+    TProgramData project = TProgramData::CreateFromFile(run.Project(), false, tables, messages);
     TResultGraphs graphs;
-    QVERIFY(ReadPlotFile(base + ".cx6p", false, graphs, project, tables, messages));
+    QVERIFY(ReadPlotFile(run.Plot(), false, graphs, project, tables, messages));
     TGraphPlot& combined = graphs.pltCombine;
     QVERIFY(combined.LayerCount() > 0);
     combined.SetWindowFactory([](TGraphPlot& g) -> TPlotWindow* { return new TPlotForm(g); });
