@@ -30,6 +30,14 @@ TTableForm::TTableForm(TMainForm& main, TGridTable& table, QWidget* parent)
   Grid = new QTableWidget(this);
   Grid->setObjectName("Grid");
   layout->addWidget(Grid);
+  // Editing is always on: the selected cell's editor is open and any typing goes into it.
+  Grid->setEditTriggers(QAbstractItemView::AllEditTriggers);
+  Grid->setSelectionMode(QAbstractItemView::SingleSelection);
+  Grid->setCornerButtonEnabled(false);
+  TopLeft = new QLabel(QString::fromStdString(table.TopLeft), Grid);
+  TopLeft->setObjectName("TopLeft");
+  TopLeft->setAlignment(Qt::AlignCenter);
+  TopLeft->setAttribute(Qt::WA_TransparentForMouseEvents);
   auto* buttons = new QHBoxLayout;
   BtnAdd = new QPushButton("&Add Row", this);
   BtnIns = new QPushButton("&Insert Row", this);
@@ -55,8 +63,9 @@ TTableForm::TTableForm(TMainForm& main, TGridTable& table, QWidget* parent)
       // A refused entry keeps its cell selected until it is mended.
       const int row = badRow_, column = badColumn_;
       QMetaObject::invokeMethod(this, [this, row, column] { Grid->setCurrentCell(row, column); }, Qt::QueuedConnection);
+      return;
     }
-    (void)previousRow;
+    QMetaObject::invokeMethod(this, [this] { EditCurrentCell(); }, Qt::QueuedConnection);
   });
   identifier_ = table_.Registry().IdentifierOf(&table_);
   Grid->installEventFilter(this);
@@ -143,6 +152,7 @@ void TTableForm::Refresh() {
     }
   }
   Grid->resizeColumnsToContents();
+  PlaceTopLeft();
   // Least widths: half an inch for numbers, an inch and a half for value names, two inches
   // for nested-table buttons.
   const int inch = logicalDpiX();
@@ -163,10 +173,33 @@ void TTableForm::Refresh() {
   Grid->setMinimumHeight(height);
   Grid->setVerticalScrollBarPolicy(table_.RowCount() > kMaxShownRows ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAsNeeded);
   filling_ = false;
+  QMetaObject::invokeMethod(this, [this] { EditCurrentCell(); }, Qt::QueuedConnection);
+}
+
+void TTableForm::PlaceTopLeft() {
+  TopLeft->setText(QString::fromStdString(table_.TopLeft));
+  // The row-number column is as wide as the top-left text plus two blanks, at least a third
+  // of an inch.
+  const QString sizing = QString::fromStdString(TTableFormLogic::RowHeaderSizingText(table_));
+  const int width = std::max(Grid->verticalHeader()->fontMetrics().horizontalAdvance(sizing), logicalDpiX() / 3);
+  Grid->verticalHeader()->setFixedWidth(width);
+  const int frame = Grid->frameWidth();
+  TopLeft->setGeometry(frame, frame, width, Grid->horizontalHeader()->sizeHint().height());
+  TopLeft->raise();
+}
+
+void TTableForm::EditCurrentCell() {
+  if (detached_ || filling_ || !isVisible()) return;
+  QTableWidgetItem* item = Grid->currentItem();
+  if (!item || Grid->indexWidget(Grid->currentIndex())) return;
+  Grid->editItem(item);
+  // Enter in the open editor moves on like Enter in the grid.
+  if (QWidget* editor = Grid->indexWidget(Grid->currentIndex())) editor->installEventFilter(this);
 }
 
 bool TTableForm::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == Grid && event->type() == QEvent::KeyPress) {
+  const bool inGrid = watched == Grid || watched->parent() == Grid->viewport();
+  if (inGrid && event->type() == QEvent::KeyPress) {
     const int key = static_cast<QKeyEvent*>(event)->key();
     if ((key == Qt::Key_Return || key == Qt::Key_Enter) && Grid->rowCount() > 0 && Grid->columnCount() > 0) {
       // Down the column; from the last row to the top of the next column, from the last
@@ -222,8 +255,9 @@ void TTableForm::BtnAddClick() {
 void TTableForm::BtnInsClick() {
   if (!TableAlive() || !EntriesValid() || !TTableFormLogic::AddEnabled(table_)) return;
   const int row = Grid->currentRow();
-  if (row < 0 || row >= table_.RowCount()) {
-    Messages().Information("Grid.Row not in valid range");
+  if (!TTableFormLogic::RowInRange(table_, row)) {
+    // A fault of the caller rather than of an entry: reported as an error, nothing changed.
+    Messages().Warning("Grid.Row not in valid range");
     return;
   }
   table_.InsertRows(row);
@@ -234,8 +268,9 @@ void TTableForm::BtnInsClick() {
 void TTableForm::BtnDelClick() {
   if (!TableAlive() || !EntriesValid() || !TTableFormLogic::DeleteEnabled(table_)) return;
   const int row = Grid->currentRow();
-  if (row < 0 || row >= table_.RowCount()) {
-    Messages().Information("Grid.Row not in valid range");
+  if (!TTableFormLogic::RowInRange(table_, row)) {
+    // A fault of the caller rather than of an entry: reported as an error, nothing changed.
+    Messages().Warning("Grid.Row not in valid range");
     return;
   }
   table_.DeleteRows(row);

@@ -25,6 +25,8 @@ class TTableForm : public TEditorWindow {
   QPushButton* BtnIns = nullptr;
   QPushButton* BtnDel = nullptr;
   QLabel* lblComments = nullptr;
+  // The top-left header cell over the row numbers, showing the table's `TopLeft` text.
+  QLabel* TopLeft = nullptr;
 
   void BtnAddClick();
   void BtnInsClick();
@@ -43,6 +45,10 @@ class TTableForm : public TEditorWindow {
   // Stores the text of a cell; a refused entry is shown and false returned.
   bool StoreCell(int row, int gridColumn);
   void Retitle();
+  // Sizes the row-number column and lays the top-left text over the grid's corner cell.
+  void PlaceTopLeft();
+  // Opens the text editor of the current cell, so that typing always edits in place.
+  void EditCurrentCell();
   // False once the table is gone (its layer deleted, a new project made): the window then
   // touches it no more and closes.
   bool TableAlive();

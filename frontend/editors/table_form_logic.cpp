@@ -42,3 +42,7 @@ bool TTableFormLogic::ButtonsShown(const TGridTable& table) { return table.MinRo
 bool TTableFormLogic::AddEnabled(const TGridTable& table) { return table.RowCount() != table.MaxRows; }
 
 bool TTableFormLogic::DeleteEnabled(const TGridTable& table) { return table.RowCount() > table.MinRows(); }
+
+bool TTableFormLogic::RowInRange(const TGridTable& table, int row) { return row >= 0 && row < table.RowCount(); }
+
+std::string TTableFormLogic::RowHeaderSizingText(const TGridTable& table) { return table.TopLeft + "  "; }

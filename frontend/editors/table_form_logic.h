@@ -20,4 +20,9 @@ public:
     static bool ButtonsShown(const TGridTable& table);
     static bool AddEnabled(const TGridTable& table);
     static bool DeleteEnabled(const TGridTable& table);
+    // Insert and Delete act on the current row, which must be one of the table's rows.
+    static bool RowInRange(const TGridTable& table, int row);
+    // Text of the top-left header cell and the text that sets the row-number column's width:
+    // the top-left text followed by two blanks.
+    static std::string RowHeaderSizingText(const TGridTable& table);
 };

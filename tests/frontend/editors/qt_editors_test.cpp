@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -184,6 +185,51 @@ class EditorsTest : public QObject {
     QCOMPARE(areas.RowCount(), 3);
     w->CloseWindow();
     QCOMPARE(OpenCount(), 1);
+  }
+
+  void tableWindowCornerTextAndEditingAlwaysOn() {
+    OpenTableWindow(*form_, form_->Session().Tables().LayerData(0));
+    auto* layer = qobject_cast<TTableForm*>(form_->MdiArea()->activeSubWindow()->widget());
+    QVERIFY(layer);
+    QCOMPARE(layer->TopLeft->text(), QString("Location, 1=Top, 2=Bottom"));
+    // Row numbers as wide as the corner text and two blanks.
+    const QFontMetrics metrics = layer->Grid->verticalHeader()->fontMetrics();
+    QCOMPARE(layer->Grid->verticalHeader()->width(), metrics.horizontalAdvance("Location, 1=Top, 2=Bottom  "));
+    layer->CloseWindow();
+
+    TGridTable& areas = form_->Session().Tables().Sectionaldata;
+    OpenTableWindow(*form_, areas);
+    auto* w = qobject_cast<TTableForm*>(form_->MdiArea()->activeSubWindow()->widget());
+    QVERIFY(w);
+    QCOMPARE(w->TopLeft->text(), QString());
+    // No corner text: a third of an inch (32 pixels at 96 dots per inch).
+    QCOMPARE(w->Grid->verticalHeader()->width(), w->logicalDpiX() / 3);
+    QCOMPARE(w->Grid->verticalHeader()->model()->headerData(1, Qt::Vertical).toString(), QString("2"));
+
+    // Selecting a cell opens its editor; typed text and Enter store the value and move down.
+    w->Grid->setFocus();
+    w->Grid->setCurrentCell(0, 1);
+    QTRY_VERIFY(w->Grid->indexWidget(w->Grid->currentIndex()) != nullptr);
+    QWidget* editor = w->Grid->indexWidget(w->Grid->currentIndex());
+    QTest::keyClicks(editor, "2*3.5");
+    QTest::keyClick(editor, Qt::Key_Return);
+    QTRY_COMPARE(areas.Cell(1, 0).AsFloat(), 7.0);
+    QCOMPARE(w->Grid->currentRow(), 1);
+    QCOMPARE(w->Grid->currentColumn(), 1);
+    QTRY_VERIFY(w->Grid->indexWidget(w->Grid->currentIndex()) != nullptr);
+
+    // Insert and Delete with no current row change nothing and report the fault.
+    w->Grid->setCurrentCell(-1, -1);
+    messages_.Entries.clear();
+    w->BtnAdd->click();  // three rows: Delete enabled
+    w->Grid->setCurrentCell(-1, -1);
+    w->BtnInsClick();
+    w->BtnDelClick();
+    QCOMPARE(areas.RowCount(), 3);
+    QCOMPARE(messages_.Entries.size(), std::size_t{2});
+    QCOMPARE(QString::fromStdString(messages_.Entries.back().Text), QString("Grid.Row not in valid range"));
+    w->CloseWindow();
+    QCOMPARE(OpenCount(), 0);
   }
 
   void pileWindows() {

@@ -33,3 +33,14 @@ TEST(TableFormLogic, CaptionNumbersFromTheOutermostTableAndUnitHeadings)
     EXPECT_EQ(TTableFormLogic::Heading(tables.TblTZDepth, 0), "Depth below the ground\nsurface (m)  ");
     EXPECT_EQ(TTableFormLogic::VisibleColumns(tables.tblDataSand), (std::vector<int>{0, 1, 2, 3, 4, 6, 7}));
 }
+
+TEST(TableFormLogic, CurrentRowRangeAndRowHeaderText)
+{
+    TProjectTables tables;
+    TGridTable& s = tables.Sectionaldata;
+    s.SetRowCount(3);
+    for (auto [row, inRange] : {std::pair{-1, false}, {0, true}, {2, true}, {3, false}})
+        EXPECT_EQ(TTableFormLogic::RowInRange(s, row), inRange) << row;
+    EXPECT_EQ(TTableFormLogic::RowHeaderSizingText(tables.D), "Layer  ");
+    EXPECT_EQ(TTableFormLogic::RowHeaderSizingText(s), "  ");
+}
