@@ -232,6 +232,21 @@ class EditorsTest : public QObject {
     QCOMPARE(OpenCount(), 0);
   }
 
+  void areaTableDataButtonOpensTheTableWindow() {
+    auto* m = Open<TfrmMaterial>(*form_, TEditorKind::PileMaterial);
+    QVERIFY(m);
+    QVERIFY(!m->SectionButton1->isEnabled());
+    m->AreaOptions[2]->click();  // area from the table
+    QVERIFY(m->SectionButton1->isEnabled());
+    m->SectionButton1->click();
+    auto* w = qobject_cast<TTableForm*>(form_->MdiArea()->activeSubWindow()->widget());
+    QVERIFY(w);
+    QCOMPARE(&w->Table(), &form_->Session().Tables().Sectionaldata);
+    QCOMPARE(w->windowTitle(), QString("Cross Section Area "));
+    QCOMPARE(w->Grid->rowCount(), 2);  // given its two least rows
+    QCOMPARE(OpenCount(), 2);
+  }
+
   void pileWindows() {
     TProgramData& p = form_->Session().Project();
     p.OuterDiameter = 24;
