@@ -217,6 +217,14 @@ class EditorsTest : public QObject {
     QCOMPARE(w->Grid->currentRow(), 1);
     QCOMPARE(w->Grid->currentColumn(), 1);
     QTRY_VERIFY(w->Grid->indexWidget(w->Grid->currentIndex()) != nullptr);
+    // A refused entry typed into the open editor keeps its cell when another is selected.
+    messages_.Entries.clear();
+    QTest::keyClicks(w->Grid->indexWidget(w->Grid->currentIndex()), "3+");
+    w->Grid->setCurrentCell(0, 0);
+    QTRY_COMPARE(w->Grid->currentRow(), 1);
+    QCOMPARE(w->Grid->currentColumn(), 1);
+    QCOMPARE(messages_.Entries.size(), std::size_t{1});
+    w->Grid->item(1, 1)->setText("4");
 
     // Insert and Delete with no current row change nothing and report the fault.
     w->Grid->setCurrentCell(-1, -1);
