@@ -5,31 +5,12 @@
 
 #include "methods/icp_mtd.h"
 #include "methods/offshore_clay.h"
+#include "offshore_fixture.h"
 
 namespace corvex {
 namespace {
 
-// 36 in open pipe with a 34 in bore, 100 ft embedded, English units.
-OffshorePile openPipe() {
-  OffshorePile pile;
-  pile.diameter = 36.0;
-  pile.endInnerDiameter = 34.0;
-  pile.embeddedLength = 100.0;
-  return pile;
-}
-
-// Dense sand increment 20 ft above the tip: qc 200 ksf, phi 35 deg, stress 4 ksf.
-OffshoreIncrement sandAt80ft() {
-  OffshoreIncrement sand;
-  sand.soilType = 1.0;
-  sand.topDepth = 80.0;
-  sand.frictionAngle = 35.0;
-  sand.coneResistance = 200.0;
-  sand.maxEndBearing = 9999999.0;
-  sand.stressTop = 4.0;
-  sand.stressBottom = 4.0;
-  return sand;
-}
+using namespace offshore_fixture;
 
 // Clay increment 20 ft above the tip: su 2, sur 1, YSR 2, PI 27, stresses 2.9 and 3.0 ksf.
 OffshoreIncrement clayAt80ft() {
@@ -201,17 +182,8 @@ TEST(OffshoreClay, EndBearingByDrainageAndPlugMode) {
 // tip, qc and stress times 47.880259 kPa/ksf): pa = 100 kPa is 2.088555 ksf and 0.02 mm is
 // 0.0007874 in, so the friction is the English hand value in kPa.
 TEST(IcpMtdSand, SiUnitsGiveTheSameFrictionInKpa) {
-  constexpr double kKpaPerKsf = 47.880259;
-  OffshorePile pile = openPipe();
-  pile.english = false;
-  pile.diameter *= 25.4;
-  pile.endInnerDiameter *= 25.4;
-  pile.embeddedLength *= 0.3048;
-  OffshoreIncrement sand = sandAt80ft();
-  sand.topDepth *= 0.3048;
-  sand.coneResistance *= kKpaPerKsf;
-  sand.stressTop *= kKpaPerKsf;
-  sand.stressBottom *= kKpaPerKsf;
+  const OffshorePile pile = openPipeSi();
+  const OffshoreIncrement sand = sandAt80ftSi();
   EXPECT_NEAR(icpMtdSideFriction(sand, pile).outside.bottom / kKpaPerKsf, 0.9922215, 2e-4 * 0.9922215);
 }
 

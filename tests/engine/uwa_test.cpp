@@ -5,28 +5,12 @@
 
 #include "methods/offshore_clay.h"
 #include "methods/uwa.h"
+#include "offshore_fixture.h"
 
 namespace corvex {
 namespace {
 
-OffshorePile openPipe() {  // 36 in pipe, 34 in bore, 100 ft embedded, English units
-  OffshorePile pile;
-  pile.diameter = 36.0;
-  pile.endInnerDiameter = 34.0;
-  pile.embeddedLength = 100.0;
-  return pile;
-}
-
-OffshoreIncrement sandAt80ft() {  // qc 200 ksf, phi 35 deg, stress 4 ksf, 20 ft above the tip
-  OffshoreIncrement sand;
-  sand.topDepth = 80.0;
-  sand.frictionAngle = 35.0;
-  sand.coneResistance = 200.0;
-  sand.maxEndBearing = 9999999.0;
-  sand.stressTop = 4.0;
-  sand.stressBottom = 4.0;
-  return sand;
-}
+using namespace offshore_fixture;
 
 // IFR = min(1, (34*0.0254/1.5)^0.2) = (0.5757333)^0.2 = 0.8954560
 // Ar = 1 - 0.8954560 * (34/36)^2 = 0.2012753
@@ -104,17 +88,8 @@ TEST(UwaSand, EndBearingOpenClosedAndPlugged) {
 // tip, qc and stress times 47.880259 kPa/ksf): pa = 100 kPa is 2.088555 ksf and 0.02 mm is
 // 0.0007874 in, so the friction is the English hand value in kPa.
 TEST(UwaSand, SiUnitsGiveTheSameFrictionInKpa) {
-  constexpr double kKpaPerKsf = 47.880259;
-  OffshorePile pile = openPipe();
-  pile.english = false;
-  pile.diameter *= 25.4;
-  pile.endInnerDiameter *= 25.4;
-  pile.embeddedLength *= 0.3048;
-  OffshoreIncrement sand = sandAt80ft();
-  sand.topDepth *= 0.3048;
-  sand.coneResistance *= kKpaPerKsf;
-  sand.stressTop *= kKpaPerKsf;
-  sand.stressBottom *= kKpaPerKsf;
+  const OffshorePile pile = openPipeSi();
+  const OffshoreIncrement sand = sandAt80ftSi();
   EXPECT_NEAR(uwaSideFriction(sand, pile).outside.bottom / kKpaPerKsf, 0.9073177, 2e-4 * 0.9073177);
 }
 
